@@ -1,0 +1,32 @@
+// imgscan: the programs' image search and file writers on the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/list_command.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage:\n"
+    "  imgscan icons [--gallery] [--no-limit] [--json] FILE\n"
+    "  imgscan bitmaps [--no-limit] [--json] FILE\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> words(argv + 2, argv + argc);
+    if (command == "icons") return RunListCommand(SearchKind::Icons, words, std::cout, std::cerr);
+    if (command == "bitmaps") return RunListCommand(SearchKind::Bitmaps, words, std::cout, std::cerr);
+    if (command == "--help" || command == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    std::cerr << "imgscan: unknown command " << command << "\n" << kUsage;
+    return 2;
+}

@@ -1,0 +1,116 @@
+// imgscan icons|bitmaps as a batch user calls it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/list_command.h"
+#include "tests/unit/test_images.h"
+
+namespace {
+
+class ListCommand : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const std::filesystem::path path = std::filesystem::temp_directory_path() / ("imgscan_test_" + name);
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                     static_cast<std::streamsize>(bytes.size()));
+        written_.push_back(path);
+        return path.string();
+    }
+    void TearDown() override {
+        for (const auto& path : written_) std::filesystem::remove(path);
+    }
+    int Run(SearchKind kind, const std::vector<std::string>& words) {
+        out_.str("");
+        err_.str("");
+        return RunListCommand(kind, words, out_, err_);
+    }
+    std::ostringstream out_, err_;
+    std::vector<std::filesystem::path> written_;
+};
+
+std::string Escaped(const std::string& path) {
+    std::string text;
+    for (const char c : path) {
+        if (c == '\\' || c == '"') text += '\\';
+        text += c;
+    }
+    return text;
+}
+
+TEST_F(ListCommand, JsonFollowsTheContract) {
+    Bytes file(100, 0);
+    Place(file, 100, IconImage(32, 32, 4, true));
+    const std::string path = Write("one.exe", file);
+    EXPECT_EQ(Run(SearchKind::Icons, {"--json", path}), 0);
+    EXPECT_EQ(out_.str(), "{\"file\": \"" + Escaped(path) +
+                              "\", \"fileSize\": 844, \"kind\": \"icons\", \"gallery\": false, \"limitReached\": "
+                              "false, \"entries\": [{\"index\": 0, \"headerOffset\": 100, \"width\": 32, \"height\": "
+                              "64, \"bitCount\": 4, \"colorCount\": 16, \"imageSize\": 640, \"maskSize\": 128, "
+                              "\"isCompressed\": 0}]}\n");
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(ListCommand, TableShowsOffsetsAndTitleWords) {
+    Bytes file(0x28, 0);
+    Place(file, 0x28, BitmapImage(64, 48, 8));
+    const std::string path = Write("one.dll", file);
+    EXPECT_EQ(Run(SearchKind::Bitmaps, {path}), 0);
+    EXPECT_EQ(out_.str(), "    0  00000028  64 x 48 x 256 RGB (4150 Bytes)\n");
+}
+
+TEST_F(ListCommand, NothingFoundStillPrintsJsonAndExitsOne) {
+    const std::string path = Write("empty.dll", Bytes(10, 0));
+    EXPECT_EQ(Run(SearchKind::Bitmaps, {path, "--json"}), 1);
+    EXPECT_NE(out_.str().find("\"kind\": \"bitmaps\", \"gallery\": false, \"limitReached\": false, \"entries\": []}"),
+              std::string::npos);
+    EXPECT_EQ(err_.str(), "NO bitmap in the file.\n");
+    const std::string bmp = Write("empty.BMP", Bytes(10, 0));
+    EXPECT_EQ(Run(SearchKind::Bitmaps, {bmp}), 1);
+    EXPECT_EQ(err_.str(), "Not a bitmap file with correct format.\n");
+}
+
+TEST_F(ListCommand, IcoNamesGetThePrecheckUnlessGallery) {
+    Bytes ico(6, 0);
+    ico[4] = 2;
+    Place(ico, 38, IconImage(16, 16, 4));
+    const std::string path = Write("two.Ico", ico);
+    EXPECT_EQ(Run(SearchKind::Icons, {path, "--json"}), 2);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_EQ(err_.str(), "More than one icon contained in the file.\n");
+    EXPECT_EQ(Run(SearchKind::Icons, {"--gallery", path, "--json"}), 0);
+    EXPECT_NE(out_.str().find("\"gallery\": true"), std::string::npos);
+    const std::string none = Write("none.ico", Bytes{0, 0, 1, 0, 1, 0, 0, 0});
+    EXPECT_EQ(Run(SearchKind::Icons, {none}), 1);
+    EXPECT_EQ(err_.str(), "Not an icon file with correct format.\n");
+}
+
+TEST_F(ListCommand, LimitMessageGoesToStandardError) {
+    Bytes file;
+    for (int i = 0; i < 501; ++i) Place(file, file.size(), IconImage(8, 8, 1));
+    const std::string path = Write("many.exe", file);
+    EXPECT_EQ(Run(SearchKind::Icons, {path, "--json"}), 0);
+    EXPECT_NE(out_.str().find("\"limitReached\": true"), std::string::npos);
+    EXPECT_NE(out_.str().find("\"index\": 499,"), std::string::npos);
+    EXPECT_EQ(out_.str().find("\"index\": 500,"), std::string::npos);
+    EXPECT_EQ(err_.str(), "Over 500 icons in the file\nso that search is interrupted.\n");
+    EXPECT_EQ(Run(SearchKind::Icons, {"--no-limit", path, "--json"}), 0);
+    EXPECT_NE(out_.str().find("\"index\": 500,"), std::string::npos);
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(ListCommand, ErrorsPrintNothingOnStandardOutput) {
+    EXPECT_EQ(Run(SearchKind::Icons, {"/no/such/file.exe", "--json"}), 2);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_EQ(err_.str(), "Unable to open a source file.\n");
+    EXPECT_EQ(Run(SearchKind::Bitmaps, {"/no/such/file.exe"}), 2);
+    EXPECT_EQ(err_.str(), "Cannot open a target file.\n");
+    EXPECT_EQ(Run(SearchKind::Bitmaps, {"--gallery", "x.exe"}), 2);
+    EXPECT_EQ(Run(SearchKind::Icons, {}), 2);
+    EXPECT_EQ(Run(SearchKind::Icons, {"a.exe", "b.exe"}), 2);
+    EXPECT_EQ(out_.str(), "");
+}
+
+}  // namespace
