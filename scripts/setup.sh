@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a Debian machine, once.
+set -euo pipefail
+
+packages=(cmake ninja-build make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb
+          fonts-wine fonts-ipafont-gothic locales imagemagick clang libclang-rt-14-dev python3)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+# The Japanese runs under Wine need the ja_JP.UTF-8 locale.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
+  $SUDO locale-gen >/dev/null
+fi

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Every test: native unit tests, the same under AddressSanitizer and UBSan,
+# the Windows build's tests under Wine, and a short run of each fuzzer.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+cd "$ROOT"
+bash scripts/setup.sh
+jobs=$(nproc)
+FUZZ_SECONDS=${FUZZ_SECONDS:-60}
+
+step() { printf '\n== %s\n' "$*"; }
+
+step "native build and unit tests"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/native -j "$jobs"
+ctest --test-dir build/native --output-on-failure -j "$jobs"
+
+step "unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DIMG_SANITIZE=ON -DIMG_BENCH=OFF >/dev/null
+cmake --build build/asan -j "$jobs"
+ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+step "Windows build, its tests under Wine"
+cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-posix.cmake -DIMG_BENCH=OFF >/dev/null
+cmake --build build/win -j "$jobs"
+source scripts/wine-env.sh
+wine_start
+trap wine_stop EXIT
+ctest --test-dir build/win --output-on-failure
+bash scripts/check-imgscan.sh build/win/cli/imgscan.exe
+wine_stop
+trap - EXIT
+
+step "fuzzers, ${FUZZ_SECONDS} s in all"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DIMG_FUZZ=ON \
+  -DIMG_TESTS=OFF -DIMG_BENCH=OFF >/dev/null
+cmake --build build/fuzz -j "$jobs"
+bash scripts/fuzz.sh build/fuzz "$FUZZ_SECONDS"
+
+step "all tests passed"

@@ -1,0 +1,35 @@
+# Sourced: a Wine prefix of the project's own and an X server for it.
+# wine_start sets everything up; wine_stop ends what it started.
+ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export PATH=/usr/lib/wine:$PATH
+export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINE_XVFB_PID=""
+
+wine_start() {
+  local display=${WINE_DISPLAY:-}
+  if [ -z "$display" ]; then
+    for n in $(seq 90 130); do
+      if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then display=$n; break; fi
+    done
+    Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    WINE_XVFB_PID=$!
+    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+  fi
+  export DISPLAY=:$display
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wine64 wineboot -i >/dev/null 2>&1
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  fi
+  # Start Wine's helpers outside the test runner's pipes.
+  wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+wine_stop() {
+  wineserver -k 2>/dev/null || true
+  if [ -n "$WINE_XVFB_PID" ]; then kill "$WINE_XVFB_PID" 2>/dev/null || true; fi
+}
