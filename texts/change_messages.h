@@ -18,6 +18,6 @@ const Message& BackupWrappedMessage();
 // name (FileNamePart of its path).
 const Message& SavedAsMessage();
 
-// A message whose text holds one "%s" (or a "%04x" for the DIB reader's
-// magic number), filled in.
+// A text that holds one "%s" (the RestoreFailed and SavedAs messages: the
+// backup's file name), filled in.
 std::string FormatText(const char* text, const std::string& argument);
