@@ -24,6 +24,13 @@ constexpr Message kBitmapSource{"Cannot open a target file.", "Error", "ター�
 constexpr Message kBitmapTemporary{"Cannot make a temporary bitmap file.", "Error",
                                    "テンポラリのビットマップ・ファイルを作れません.", "エラー", MessageIcon::Error};
 
+constexpr Message kTargetNotMade{"Unable to make a target file.", "Error", "書込み用のファイルを作れません.", "エラー",
+                                 MessageIcon::Error};
+constexpr Message kSavedIcons{"Succeeded to save icon(s) as icon file(s).", "Information",
+                              "アイコンはファイルに保存されました.", "お知らせ", MessageIcon::Information};
+constexpr Message kSavedBitmaps{"Succeeded to save bitmap(s) as bitmap file(s).", "Information",
+                                "ビットマップはファイルに保存されました.", "お知らせ", MessageIcon::Information};
+
 }  // namespace
 
 const Message* DibMessage(DibStatus status) {
@@ -53,3 +60,7 @@ const Message* DisplayCopyMessage(DisplayCopyKind kind, DisplayCopyResult result
     }
     return nullptr;
 }
+
+const Message& TargetNotMadeMessage() { return kTargetNotMade; }
+
+const Message& SavedAllMessage(DisplayCopyKind kind) { return kind == DisplayCopyKind::Icon ? kSavedIcons : kSavedBitmaps; }

@@ -14,3 +14,8 @@ std::string BadMagicText(uint16_t magic, bool inJapanese);
 // The messages of writing a display copy; nullptr when it was written.
 enum class DisplayCopyKind { Icon, Bitmap };
 const Message* DisplayCopyMessage(DisplayCopyKind kind, DisplayCopyResult result);
+
+// Writing image files: a target that cannot be made, and the galleries'
+// report after saving every image.
+const Message& TargetNotMadeMessage();
+const Message& SavedAllMessage(DisplayCopyKind kind);
