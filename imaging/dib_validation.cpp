@@ -17,10 +17,12 @@ void Put32(uint8_t* at, uint32_t value) {
 
 int32_t DefaultEntries(int bitCount) { return bitCount >= 1 && bitCount <= 8 ? 1 << bitCount : 0; }
 
-// Bytes of the uncompressed rows: each padded to whole 32-bit words.
+// Bytes of the uncompressed rows: each padded to whole 32-bit words. Sizes
+// beyond any file come out as INT64_MAX.
 int64_t RowsSize(int32_t width, int32_t height, int bitCount) {
-    const int64_t w = std::llabs(int64_t{width});
-    return (w * bitCount + 31) / 32 * 4 * std::llabs(int64_t{height});
+    const int64_t row = (std::llabs(int64_t{width}) * bitCount + 31) / 32 * 4;  // below 2^46
+    const int64_t rows = std::llabs(int64_t{height});
+    return row != 0 && rows > INT64_MAX / row ? INT64_MAX : row * rows;
 }
 
 }  // namespace
@@ -58,7 +60,9 @@ DibStatus ValidateDibBlock(const DibFileHeader& header, uint8_t* block, size_t b
     const int64_t sizeImage = ReadU32(block + 20);
 
     // Colour table and bits must lie inside the block. Painting needs the
-    // table only up to 8 bits per pixel; bit-field bitmaps keep three masks there.
+    // table only up to 8 bits per pixel (above, a table the block cannot hold
+    // is ignored); bit-field bitmaps keep three masks there.
+    if (bitCount > 8 && 4 * entries > size - kInfoSize) entries = 0;
     int64_t tableBytes = bitCount <= 8 ? 4 * entries : 0;
     if (compression == kBitFields) tableBytes = std::max<int64_t>(tableBytes, 12);
     if (tableBytes > size - kInfoSize) return DibStatus::BodyShort;
