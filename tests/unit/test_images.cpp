@@ -38,7 +38,8 @@ namespace {
 
 int32_t RowBytes(int32_t width, uint16_t bitCount) { return (width * bitCount + 31) / 32 * 4; }
 
-int32_t Palette(uint16_t bitCount) { return bitCount == 24 ? 0 : 4 << bitCount; }
+// Palettes exist up to 8 bits per pixel.
+int32_t Palette(uint16_t bitCount) { return bitCount <= 8 ? 4 << bitCount : 0; }
 
 }  // namespace
 
