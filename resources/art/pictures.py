@@ -1,4 +1,6 @@
 """The start-up pictures shown before a file is opened."""
+import struct
+
 from bitmap_files import (Canvas, VGA, BLACK, WHITE, CYAN, DARK_CYAN, YELLOW, RED, DARK_RED, DARK_GREY,
                           DARK_MAGENTA, DARK_YELLOW, DARK_GREEN)
 from pixel_font import draw_text, draw_smooth_text, text_width
@@ -52,7 +54,6 @@ def inspector_picture(name, what, header, picture):
 
 
 def _info_header(width, height, bits, image_size):
-    import struct
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size, 0, 0, 0, 0)
 
 
