@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every test: native unit tests, the same under AddressSanitizer and UBSan,
+# Every test: the artwork check, native unit tests, the same under AddressSanitizer and UBSan,
 # the Windows build's tests under Wine, and a short run of each fuzzer.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,6 +9,9 @@ jobs=$(nproc)
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 
 step() { printf '\n== %s\n' "$*"; }
+
+step "artwork: present, well-formed, reproduced by its generator"
+bash scripts/check-art.sh
 
 step "native build and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

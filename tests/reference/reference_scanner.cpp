@@ -105,8 +105,7 @@ bool BitmapSizeRule(Literal& file, const FoundImage& e, int32_t width, int32_t h
         }
         default: {
             if (e.isCompressed) return true;
-            const int64_t expected = int64_t{Wrap(3 * int64_t{Wrap(int64_t{width} * height)})} +
-                                     Wrap((width - 4 * (width / 4)) * int64_t{height});
+            const int64_t expected = int64_t{Wrap(3 * int64_t{Wrap(int64_t{width} * height)})} + Wrap((width - 4 * (width / 4)) * int64_t{height});
             return Wrap(expected) == e.imageSize;
         }
     }

@@ -38,8 +38,7 @@ namespace {
 
 int32_t RowBytes(int32_t width, uint16_t bitCount) { return (width * bitCount + 31) / 32 * 4; }
 
-// Palettes exist up to 8 bits per pixel.
-int32_t Palette(uint16_t bitCount) { return bitCount <= 8 ? 4 << bitCount : 0; }
+int32_t Palette(uint16_t bitCount) { return bitCount > 8 ? 0 : 4 << bitCount; }
 
 }  // namespace
 
