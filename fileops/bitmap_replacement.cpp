@@ -1,7 +1,6 @@
 #include "fileops/bitmap_replacement.h"
 
 #include "imaging/bmp_layout.h"
-#include "scan/image_description.h"
 #include "scan/scan_rules.h"
 
 ChangeResult CheckBitmapReplacement(ByteSource& file, const FoundImage& entry, ByteSource& bmp,
@@ -32,16 +31,6 @@ ChangeResult CheckBitmapReplacement(ByteSource& file, const FoundImage& entry, B
     if (n < 0) return ChangeResult::NewImageUnreadable;
     if (n != static_cast<int64_t>(image.size())) return ChangeResult::NotABitmapFile;
     return ChangeResult::Done;
-}
-
-std::string DescribeBmpFile(ByteSource& bmp) {
-    uint8_t head[kBmpFileHeaderSize + 20];  // up to biCompression
-    if (bmp.ReadAt(0, head, sizeof head) != static_cast<int64_t>(sizeof head) || head[0] != 'B' || head[1] != 'M') {
-        return {};
-    }
-    return std::to_string(ReadS32(head + 18)) + " x " + std::to_string(ReadS32(head + 22)) + " x " +
-           BitCountWord(head[28]) + (head[30] != 0 ? "RLE (" : "RGB (") + std::to_string(ReadU32(head + 2)) +
-           " Bytes)";
 }
 
 ChangeOutcome ReplaceBitmap(FileSystem& fs, const std::string& path, const FoundImage& entry,

@@ -15,11 +15,6 @@
 ChangeResult CheckBitmapReplacement(ByteSource& file, const FoundImage& entry, ByteSource& bmp,
                                     std::vector<uint8_t>& image);
 
-// The Replace dialog's words for a selected .bmp file: "64 x 48 x 256 RLE
-// (3178 Bytes)" from biWidth, biHeight, the bit count, the compression and
-// bfSize. Empty unless the file begins with "BM" and holds those fields.
-std::string DescribeBmpFile(ByteSource& bmp);
-
 // The whole replacement: check, backup (NextBackupName), change in place.
 ChangeOutcome ReplaceBitmap(FileSystem& fs, const std::string& path, const FoundImage& entry,
                             const std::string& bmpPath);

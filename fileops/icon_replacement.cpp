@@ -1,7 +1,6 @@
 #include "fileops/icon_replacement.h"
 
 #include "imaging/ico_layout.h"
-#include "scan/image_description.h"
 #include "scan/scan_rules.h"
 
 namespace {
@@ -48,18 +47,6 @@ ChangeResult CheckIconReplacement(ByteSource& file, const FoundImage& entry, Byt
         return ChangeResult::DifferentStyle;
     }
     return ChangeResult::Done;
-}
-
-std::string DescribeIcoFile(ByteSource& ico) {
-    uint8_t directory[kIcoDirectorySize];
-    uint8_t header[16];
-    if (ReadExactly(ico, 0, directory, sizeof directory) != 1 ||
-        ReadExactly(ico, ReadU32(directory + 18), header, sizeof header) != 1) {
-        return {};
-    }
-    const char* colors = BitCountWord(header[14]);
-    return std::to_string(ReadS32(header + 4)) + " x " + std::to_string(ReadS32(header + 8) / 2) + " x " + colors +
-           "(" + std::to_string(int64_t{ReadU32(directory + 14)} + kIcoDirectorySize) + " Bytes)";
 }
 
 ChangeOutcome ReplaceIcon(FileSystem& fs, const std::string& path, const FoundImage& entry,

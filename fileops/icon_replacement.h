@@ -17,12 +17,6 @@
 ChangeResult CheckIconReplacement(ByteSource& file, const FoundImage& entry, ByteSource& ico,
                                   std::vector<uint8_t>& image);
 
-// The Replace dialog's words for a selected .ico file, as the title line has
-// them for the shown icon: "32 x 32 x 16 (766 Bytes)" from the image's width,
-// half its biHeight, its bit count and dwBytesInRes + 22. Empty when the
-// file cannot be read that far.
-std::string DescribeIcoFile(ByteSource& ico);
-
 // The whole replacement: check, backup (NextBackupName), change in place.
 ChangeOutcome ReplaceIcon(FileSystem& fs, const std::string& path, const FoundImage& entry,
                           const std::string& icoPath);

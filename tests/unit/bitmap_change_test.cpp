@@ -3,6 +3,7 @@
 
 #include "fileops/bitmap_replacement.h"
 #include "fileops/palette_writeback.h"
+#include "imaging/bmp_description.h"
 #include "imaging/bmp_layout.h"
 #include "tests/unit/memory_file_system.h"
 
@@ -165,6 +166,20 @@ TEST(PaletteWriteBack, PaletteThatIsNotTheEntrysIsRefused) {
     f.fs.halfWrite = true;
     EXPECT_EQ(SavePalette(f.fs, kDll, f.entry, Bytes(64, 0)).result, ChangeResult::WriteFailed);
     EXPECT_EQ(f.fs.files[kDll], f.original);
+}
+
+TEST(SelectedBitmapWords, BmpFileIsDescribedLikeTheShownBitmap) {
+    Bytes bmp = {'B', 'M', 0x6A, 0x0C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    Place(bmp, 14, HeaderBytes({64, 48, 8, 1, 2000, 0, 0, 0}));
+    MemorySource rle(bmp);
+    std::string words;
+    ASSERT_TRUE(DescribeBmpFile(rle, words));
+    EXPECT_EQ(words, "64 x 48 x 256 RLE (3178 Bytes)");
+    bmp[0] = 'X';
+    MemorySource notBmp(bmp);
+    EXPECT_FALSE(DescribeBmpFile(notBmp, words));
+    MemorySource tooShort(Bytes{'B', 'M', 0});
+    EXPECT_FALSE(DescribeBmpFile(tooShort, words));
 }
 
 }  // namespace

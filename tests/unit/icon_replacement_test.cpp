@@ -2,7 +2,6 @@
 // leaves the file changed.
 #include <gtest/gtest.h>
 
-#include "fileops/bitmap_replacement.h"
 #include "fileops/icon_replacement.h"
 #include "imaging/ico_layout.h"
 #include "tests/unit/icon_samples.h"
@@ -191,24 +190,6 @@ TEST(IconReplacement, WrappedBackupNumbersAreReported) {
     EXPECT_TRUE(outcome.backupWrapped);
     EXPECT_EQ(outcome.backupPath, "C:\\APP.000");
     EXPECT_EQ(f.fs.files["C:\\APP.000"], f.original);
-}
-
-}  // namespace
-
-namespace {
-
-TEST(SelectedFileWords, IcoAndBmpFilesAreDescribedLikeTheShownImage) {
-    MemorySource ico(IcoFile(32, 32, 4, 1));
-    EXPECT_EQ(DescribeIcoFile(ico), "32 x 32 x 16 (766 Bytes)");
-    MemorySource shortIco(Bytes(21, 0));
-    EXPECT_EQ(DescribeIcoFile(shortIco), "");
-    Bytes bmp = {'B', 'M', 0x6A, 0x0C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    Place(bmp, 14, HeaderBytes({64, 48, 8, 1, 2000, 0, 0, 0}));
-    MemorySource bmpSource(bmp);
-    EXPECT_EQ(DescribeBmpFile(bmpSource), "64 x 48 x 256 RLE (3178 Bytes)");
-    bmp[0] = 'X';
-    MemorySource notBmp(bmp);
-    EXPECT_EQ(DescribeBmpFile(notBmp), "");
 }
 
 }  // namespace
