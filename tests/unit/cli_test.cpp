@@ -13,14 +13,14 @@ namespace {
 class ListCommand : public ::testing::Test {
 protected:
     std::string Write(const std::string& name, const Bytes& bytes) {
-        const std::filesystem::path path = std::filesystem::temp_directory_path() / ("imgscan_test_" + name);
+        if (dir_.empty()) dir_ = FreshTestFolder("imgscan_list");
+        const std::filesystem::path path = dir_ / name;
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                      static_cast<std::streamsize>(bytes.size()));
-        written_.push_back(path);
         return path.string();
     }
     void TearDown() override {
-        for (const auto& path : written_) std::filesystem::remove(path);
+        if (!dir_.empty()) std::filesystem::remove_all(dir_);
     }
     int Run(SearchKind kind, const std::vector<std::string>& words) {
         out_.str("");
@@ -28,7 +28,7 @@ protected:
         return RunListCommand(kind, words, out_, err_);
     }
     std::ostringstream out_, err_;
-    std::vector<std::filesystem::path> written_;
+    std::filesystem::path dir_;
 };
 
 std::string Escaped(const std::string& path) {

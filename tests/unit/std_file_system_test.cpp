@@ -18,9 +18,7 @@ namespace fs = std::filesystem;
 class StdFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / "imgscan_std_file_system";
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = FreshTestFolder("imgscan_files");
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }

@@ -1,6 +1,10 @@
 #include "tests/unit/test_images.h"
 
 #include <algorithm>
+#include <chrono>
+#include <random>
+
+#include <gtest/gtest.h>
 #include <cstdlib>
 
 void Put32(Bytes& bytes, size_t offset, uint32_t value) {
@@ -81,4 +85,15 @@ std::vector<int32_t> Offsets(const ScanResult& result) {
     std::vector<int32_t> offsets;
     for (const FoundImage& e : result.entries) offsets.push_back(e.headerOffset);
     return offsets;
+}
+
+std::filesystem::path FreshTestFolder(const std::string& prefix) {
+    static const unsigned long long run =
+        std::random_device{}() ^ static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / (prefix + "_" + test + "_" + std::to_string(run % 1000000007ULL));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -33,3 +34,7 @@ int32_t IconImageSize(int32_t width, int32_t height, uint16_t bitCount);
 
 ScanResult Scan(const Bytes& file, SearchKind kind, int limit = kTableLimit, bool icoPrecheck = false);
 std::vector<int32_t> Offsets(const ScanResult& result);
+
+// A new empty folder in the temporary directory for the running test, unique
+// to this process, so that parallel test runs never share files.
+std::filesystem::path FreshTestFolder(const std::string& prefix);

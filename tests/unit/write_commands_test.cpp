@@ -18,10 +18,7 @@ namespace fs = std::filesystem;
 class WriteCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        dir_ = fs::temp_directory_path() / ("imgscan_write_" + test);
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = FreshTestFolder("imgscan_write");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
