@@ -73,10 +73,11 @@ public:
         return to;
     }
 
-private:
     bool Covers(int64_t offset, int64_t count) const {
         return offset >= start_ && offset + count <= start_ + length_;
     }
+
+private:
 
     bool Load(int64_t offset) {
         const int64_t n = source_.ReadAt(offset, block_.data(), block_.size());
@@ -163,7 +164,7 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
     int64_t pos = 0;  // where the chunk scan reads its next chunk
     for (;;) {
         if (size - pos < kShortestChunk) break;
-        const int64_t candidate = reader.FindHeaderByte(pos);
+        int64_t candidate = reader.FindHeaderByte(pos);
         if (candidate == -1) break;
         if (candidate == -2) {
             result.outcome = ScanOutcome::OpenFailed;
@@ -180,7 +181,15 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
             result.outcome = ScanOutcome::OpenFailed;
             return result;
         }
-        if (!PassesHeaderTest(header, rules)) {
+        bool rejected = !PassesHeaderTest(header, rules);
+        // In a run of 40s each rejected one makes the next byte both the start
+        // of the next chunk and its candidate: stay in the block for them.
+        while (rejected && header != scratch && header[1] == kHeaderByte && size - (candidate + 1) >= kShortestChunk &&
+               reader.Covers(candidate + 1, kHeaderSize)) {
+            pos = ++candidate;
+            rejected = !PassesHeaderTest(++header, rules);
+        }
+        if (rejected) {
             pos = candidate + 1;
             continue;
         }

@@ -128,6 +128,18 @@ TEST(Differential, AdversarialFilesAgreeWithTheChunkScan) {
         Place(file, file.size() - tail, header);
         ExpectAgreement(file, "tail " + std::to_string(tail));
     }
+    for (const size_t late : {45u, 48u, 49u}) {
+        for (const size_t run : {1u, 2u, 5u}) {
+            // The same late header behind a run of 40s, each rejected in turn.
+            Bytes file(32000 - 1000, 0);
+            Place(file, file.size(), IconImage(32, 32, 4));
+            Bytes header = HeaderBytes({32, 64, 4, 0, 640});
+            header.resize(std::min<size_t>(40, late));
+            Place(file, file.size() - late, header);
+            for (size_t at = file.size() - late - run; at < file.size() - late; ++at) file[at] = 40;
+            ExpectAgreement(file, "run of " + std::to_string(run) + " before " + std::to_string(late));
+        }
+    }
     for (size_t gap = 0; gap < 80; gap += 7) {
         // Headers straddling the first chunk's searched window.
         Bytes file(31980 + gap, 1);
@@ -135,6 +147,16 @@ TEST(Differential, AdversarialFilesAgreeWithTheChunkScan) {
         file.resize(70000, 1);
         Place(file, 64000 - gap, BitmapImage(9, 9, 24));
         ExpectAgreement(file, "gap " + std::to_string(gap));
+    }
+    for (const size_t runEnd : {size_t{1} << 20, (size_t{1} << 20) + 39, (size_t{1} << 20) + 45}) {
+        // Runs of 40s ending in a header, across the scan's 1 MiB block.
+        Bytes file(runEnd - 150, 0);
+        file.resize(runEnd, 40);
+        Place(file, runEnd, IconImage(16, 16, 4));
+        Place(file, file.size() + 3, Bytes(60, 40));
+        Place(file, file.size(), BitmapImage(9, 9, 8));
+        file.resize(file.size() + 30, 40);
+        ExpectAgreement(file, "run to " + std::to_string(runEnd));
     }
     Bytes many;
     for (int i = 0; i < 520; ++i) Place(many, many.size(), i % 2 ? IconImage(8, 8, 1) : BitmapImage(8, 8, 4));
