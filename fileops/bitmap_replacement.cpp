@@ -35,21 +35,5 @@ ChangeResult CheckBitmapReplacement(ByteSource& file, const FoundImage& entry, B
 
 ChangeOutcome ReplaceBitmap(FileSystem& fs, const std::string& path, const FoundImage& entry,
                             const std::string& bmpPath) {
-    ChangeOutcome outcome;
-    std::vector<uint8_t> image;
-    {
-        auto bmp = fs.OpenRead(bmpPath);
-        if (bmp == nullptr) {
-            outcome.result = ChangeResult::NewImageUnreadable;
-            return outcome;
-        }
-        auto file = fs.OpenRead(path);
-        if (file == nullptr) {
-            outcome.result = ChangeResult::SourceUnreadable;
-            return outcome;
-        }
-        outcome.result = CheckBitmapReplacement(*file, entry, *bmp, image);
-        if (outcome.result != ChangeResult::Done) return outcome;
-    }  // both closed before the file is replaced
-    return ChangeWithBackup(fs, path, entry.headerOffset, image);
+    return ReplaceWithChosenImage(fs, path, entry, bmpPath, CheckBitmapReplacement);
 }

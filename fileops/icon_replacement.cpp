@@ -51,21 +51,5 @@ ChangeResult CheckIconReplacement(ByteSource& file, const FoundImage& entry, Byt
 
 ChangeOutcome ReplaceIcon(FileSystem& fs, const std::string& path, const FoundImage& entry,
                           const std::string& icoPath) {
-    ChangeOutcome outcome;
-    std::vector<uint8_t> image;
-    {
-        auto ico = fs.OpenRead(icoPath);
-        if (ico == nullptr) {
-            outcome.result = ChangeResult::NewImageUnreadable;
-            return outcome;
-        }
-        auto file = fs.OpenRead(path);
-        if (file == nullptr) {
-            outcome.result = ChangeResult::SourceUnreadable;
-            return outcome;
-        }
-        outcome.result = CheckIconReplacement(*file, entry, *ico, image);
-        if (outcome.result != ChangeResult::Done) return outcome;
-    }  // both closed before the file is replaced
-    return ChangeWithBackup(fs, path, entry.headerOffset, image);
+    return ReplaceWithChosenImage(fs, path, entry, icoPath, CheckIconReplacement);
 }

@@ -93,3 +93,24 @@ ChangeOutcome ChangeWithBackup(FileSystem& fs, const std::string& path, int64_t 
     outcome.result = ChangeInPlace(fs, path, backup.path, offset, bytes);
     return outcome;
 }
+
+ChangeOutcome ReplaceWithChosenImage(FileSystem& fs, const std::string& path, const FoundImage& entry,
+                                     const std::string& chosenPath, ReplacementCheck check) {
+    ChangeOutcome outcome;
+    std::vector<uint8_t> image;
+    {
+        auto chosen = fs.OpenRead(chosenPath);
+        if (chosen == nullptr) {
+            outcome.result = ChangeResult::NewImageUnreadable;
+            return outcome;
+        }
+        auto file = fs.OpenRead(path);
+        if (file == nullptr) {
+            outcome.result = ChangeResult::SourceUnreadable;
+            return outcome;
+        }
+        outcome.result = check(*file, entry, *chosen, image);
+        if (outcome.result != ChangeResult::Done) return outcome;
+    }  // both closed before the file is replaced
+    return ChangeWithBackup(fs, path, entry.headerOffset, image);
+}

@@ -5,6 +5,7 @@
 
 #include "fileops/backup_numbering.h"
 #include "fileops/file_system.h"
+#include "scan/found_image.h"
 
 // Every way a change in place can end. The file is either fully changed
 // (Done) or byte-identical to what it was (RestoreFailed: its backup holds
@@ -43,3 +44,14 @@ ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::s
 // between the two.
 ChangeOutcome ChangeWithBackup(FileSystem& fs, const std::string& path, int64_t offset,
                                const std::vector<uint8_t>& bytes);
+
+// Reads the image that is to take the place of `entry`: the chosen file's
+// bytes, checked against the image now in the file. Done or a refusal.
+using ReplacementCheck = ChangeResult (*)(ByteSource& file, const FoundImage& entry, ByteSource& chosen,
+                                          std::vector<uint8_t>& image);
+
+// Replacing an image in place: opens the chosen file and the file to change,
+// asks `check` for the new image, closes both, then ChangeWithBackup at the
+// entry's header.
+ChangeOutcome ReplaceWithChosenImage(FileSystem& fs, const std::string& path, const FoundImage& entry,
+                                     const std::string& chosenPath, ReplacementCheck check);
