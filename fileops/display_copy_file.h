@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "fileops/file_system.h"
+#include "imaging/icon_render.h"
+
+enum class DisplayCopyResult {
+    Written,
+    SourceUnreadable,  // "Unable to open a source file."
+    NotWritten,        // "Unable to make a temporary bitmap file."
+};
+
+// Renders entry `entry` of the scanned file and writes the BMP to `path`.
+// On success `icoFileSize` is the size of the icon's one-image .ico file.
+DisplayCopyResult WriteIconDisplayCopy(ByteSource& file, const FoundImage& entry, ColorRef maskColor, FileSystem& fs,
+                                       const std::string& path, int64_t& icoFileSize);

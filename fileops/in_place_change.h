@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fileops/backup_numbering.h"
+#include "fileops/file_system.h"
+
+// Every way a change in place can end. Before BackupCopyFailed nothing was
+// touched; from there on a backup exists, and the file is either fully
+// changed (Done) or byte-identical to what it was.
+enum class ChangeResult {
+    Done,
+    // Refusals before anything is touched.
+    NewImageUnreadable,  // the chosen .ico / .bmp cannot be opened or read
+    NotABitmapFile,      // the chosen .bmp lacks "BM" or does not hold what its header promises
+    DifferentStyle,      // the chosen image does not fit in the place of the old one
+    SourceUnreadable,    // the changed file cannot be read, or no longer holds the image
+    // The change itself.
+    BackupCopyFailed,    // copying the file to the backup failed (nothing changed)
+    BackupUnreadable,    // the backup cannot be read back (it is removed; nothing changed)
+    TargetCreateFailed,  // the new content cannot be created beside the file (nothing changed)
+    WriteFailed,         // a write of the new content failed (nothing changed)
+    SwapFailed,          // putting the new content in place failed; the file is as it was
+    RestoreFailed,       // the swap failed and left no file: the backup holds the original
+};
+
+struct ChangeOutcome {
+    ChangeResult result = ChangeResult::Done;
+    std::string backupPath;  // set once the backup name was chosen
+    bool backupWrapped = false;  // all 1000 backup names were in use and deleted
+};
+
+// Replaces `bytes.size()` bytes of `path` at `offset`, keeping the file's
+// length: copies the file to `backupPath` first, writes the new content
+// (backup up to `offset`, `bytes`, backup after them) beside the file and
+// swaps it in. The caller has chosen `backupPath` with NextBackupName.
+ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::string& backupPath, int64_t offset,
+                           const std::vector<uint8_t>& bytes);
+
+// NextBackupName, then ChangeInPlace: for callers without a free-space step
+// between the two.
+ChangeOutcome ChangeWithBackup(FileSystem& fs, const std::string& path, int64_t offset,
+                               const std::vector<uint8_t>& bytes);

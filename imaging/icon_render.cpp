@@ -1,0 +1,157 @@
+#include "imaging/icon_render.h"
+
+#include <algorithm>
+
+#include "imaging/bmp_layout.h"
+#include "scan/scan_rules.h"
+
+namespace {
+
+uint8_t Red(ColorRef c) { return static_cast<uint8_t>(c); }
+uint8_t Green(ColorRef c) { return static_cast<uint8_t>(c >> 8); }
+uint8_t Blue(ColorRef c) { return static_cast<uint8_t>(c >> 16); }
+
+int64_t CeilDiv(int64_t a, int64_t b) { return (a + b - 1) / b; }
+
+// Bytes of one XOR row as stored in an icon, by bit count.
+int64_t XorRowBytes(int32_t bitCount, int64_t width) {
+    switch (bitCount) {
+        case 1: return 4 * CeilDiv(width, 32);
+        case 4: return 4 * CeilDiv(width, 8);
+        case 8: return 4 * CeilDiv(width, 4);
+        default: return 3 * width + width % 4;
+    }
+}
+
+bool Bit(const uint8_t* row, int64_t x) { return (row[x / 8] >> (7 - x % 8)) & 1; }
+
+// Where the parts of an icon lie in its image block, checked to fit.
+struct IconParts {
+    int32_t width = 0;
+    int32_t rows = 0;         // the real height: half of biHeight
+    int64_t paletteCount = 0; // entries present
+    int64_t xorBytes = 0;     // X = imageSize - maskSize
+    int64_t xorRow = 0;
+    int64_t andRow = 0;
+    const uint8_t* palette = nullptr;
+    const uint8_t* xorBits = nullptr;
+    const uint8_t* andBits = nullptr;
+};
+
+bool LocateParts(const std::vector<uint8_t>& block, const FoundImage& e, IconParts& p) {
+    const uint8_t* h = block.data();
+    if (e.bitCount != 1 && e.bitCount != 4 && e.bitCount != 8 && e.bitCount != 24) return false;
+    if (ReadU32(h) != 40 || h[14] != e.bitCount || h[15] != 0) return false;
+    p.width = ReadS32(h + 4);
+    p.rows = ReadS32(h + 8) / 2;
+    if (p.width <= 0 || p.rows < 0 || e.maskSize < 0 || e.maskSize > e.imageSize) return false;
+    p.paletteCount = e.colorCount;
+    p.xorBytes = int64_t{e.imageSize} - e.maskSize;
+    p.xorRow = XorRowBytes(e.bitCount, p.width);
+    p.andRow = 4 * CeilDiv(p.width, 32);
+    if (p.xorRow * p.rows > p.xorBytes || p.andRow * p.rows > e.maskSize) return false;
+    p.palette = h + 40;
+    p.xorBits = p.palette + 4 * p.paletteCount;
+    p.andBits = p.xorBits + p.xorBytes;
+    return true;
+}
+
+// 1 bit: written as 4 bits per pixel, the value of a pixel being its XOR bit,
+// or 2 (the mask colour's entry) when its AND bit is set. Pixels go in pairs;
+// a pair whose first pixel is inside the row is written whole.
+void RenderMonochrome(const IconParts& p, ColorRef mask, std::vector<uint8_t>& bmp) {
+    const int64_t r = 4 * CeilDiv(p.width, 8);
+    const int64_t offBits = 54 + 64;
+    bmp = BmpFileHeader(static_cast<uint32_t>(offBits + r * p.rows), static_cast<uint32_t>(offBits));
+    bmp.resize(static_cast<size_t>(offBits + r * p.rows), 0);
+    PutU32(bmp, 14, 40);
+    PutU32(bmp, 18, static_cast<uint32_t>(p.width));
+    PutU32(bmp, 22, static_cast<uint32_t>(p.rows));
+    PutU16(bmp, 26, 1);
+    PutU16(bmp, 28, 4);
+    PutU32(bmp, 34, static_cast<uint32_t>(r * p.rows));
+    std::copy(p.palette, p.palette + 4 * std::min<int64_t>(p.paletteCount, 2), bmp.begin() + 54);
+    bmp[54 + 8] = Blue(mask);
+    bmp[54 + 9] = Green(mask);
+    bmp[54 + 10] = Red(mask);
+    for (int64_t y = 0; y < p.rows; ++y) {
+        const uint8_t* xorRow = p.xorBits + y * p.xorRow;
+        const uint8_t* andRow = p.andBits + y * p.andRow;
+        for (int64_t x = 0; x < p.width; x += 2) {
+            const int first = Bit(andRow, x) ? 2 : Bit(xorRow, x);
+            const int second = Bit(andRow, x + 1) ? 2 : Bit(xorRow, x + 1);
+            bmp[static_cast<size_t>(offBits + y * r + x / 2)] = static_cast<uint8_t>(first << 4 | second);
+        }
+    }
+}
+
+// 4, 8 and 24 bits: header, palette and XOR bitmap copied, biHeight and
+// biSizeImage set to the XOR bitmap's, then the mask pass.
+void RenderColor(const std::vector<uint8_t>& block, const FoundImage& e, const IconParts& p, ColorRef mask,
+                 std::vector<uint8_t>& bmp) {
+    const int64_t offBits = 54 + 4 * p.paletteCount;
+    const int64_t copied = 40 + 4 * p.paletteCount + p.xorBytes;
+    bmp = BmpFileHeader(static_cast<uint32_t>(14 + copied), static_cast<uint32_t>(offBits));
+    bmp.insert(bmp.end(), block.begin(), block.begin() + copied);
+    PutU32(bmp, 22, static_cast<uint32_t>(p.rows));
+    PutU32(bmp, 34, static_cast<uint32_t>(p.xorBytes));
+
+    const int64_t usable = std::min<int64_t>(p.paletteCount, e.bitCount == 24 ? 0 : int64_t{1} << e.bitCount);
+    const auto index = static_cast<uint8_t>(NearestPaletteIndex(p.palette, static_cast<int>(usable), mask));
+    for (int64_t y = 0; y < p.rows; ++y) {
+        const uint8_t* andRow = p.andBits + y * p.andRow;
+        uint8_t* out = bmp.data() + offBits + y * p.xorRow;
+        for (int64_t x = 0; x < p.width; ++x) {
+            if (e.bitCount == 4) {
+                if (x % 2 != 0) continue;  // pairs, by their first pixel
+                const bool first = Bit(andRow, x);
+                const bool second = Bit(andRow, x + 1);
+                if (!first && !second) continue;
+                uint8_t& pair = out[x / 2];
+                pair = static_cast<uint8_t>((first ? index << 4 : (pair & 0xF0)) | (second ? index : (pair & 0x0F)));
+            } else if (Bit(andRow, x)) {
+                if (e.bitCount == 8) {
+                    out[x] = index;
+                } else {
+                    out[3 * x] = Blue(mask);
+                    out[3 * x + 1] = Green(mask);
+                    out[3 * x + 2] = Red(mask);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+int NearestPaletteIndex(const uint8_t* palette, int count, ColorRef color) {
+    int best = 0;
+    int64_t bestDistance = INT64_MAX;
+    for (int i = 0; i < count; ++i) {
+        const int64_t db = int64_t{palette[4 * i]} - Blue(color);
+        const int64_t dg = int64_t{palette[4 * i + 1]} - Green(color);
+        const int64_t dr = int64_t{palette[4 * i + 2]} - Red(color);
+        const int64_t distance = db * db + dg * dg + dr * dr;
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+ImageRead RenderIconDisplayCopy(ByteSource& file, const FoundImage& e, ColorRef maskColor, std::vector<uint8_t>& bmp) {
+    std::vector<uint8_t> block;
+    const ImageRead read = ReadImageBlock(file, e, block);
+    if (read != ImageRead::Ok) return read;
+    IconParts parts;
+    if (!LocateParts(block, e, parts)) return ImageRead::Malformed;
+    // The 4-bit copy of a 1-bit icon is up to four times its XOR bitmap.
+    if (e.bitCount == 1 && 4 * CeilDiv(parts.width, 8) * parts.rows > INT32_MAX - 118) return ImageRead::Malformed;
+    if (e.bitCount == 1) {
+        RenderMonochrome(parts, maskColor, bmp);
+    } else {
+        RenderColor(block, e, parts, maskColor, bmp);
+    }
+    return ImageRead::Ok;
+}

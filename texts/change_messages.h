@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+#include "fileops/in_place_change.h"
+#include "texts/message.h"
+
+// The messages of the changes in place, in both languages.
+enum class ChangeKind { IconReplace, BitmapReplace, PaletteSave };
+
+// The message for a failed change; nullptr for Done.
+const Message* ChangeMessage(ChangeKind kind, ChangeResult result);
+
+// "Extension is full for saving the original file ..." (all 1000 backup
+// names were in use), shown before the change goes on.
+const Message& BackupWrappedMessage();
+
+// "The original file has been saved\nas NAME." with NAME the backup's file
+// name (FileNamePart of its path).
+const Message& SavedAsMessage();
+
+// A text that holds one "%s" (the RestoreFailed and SavedAs messages: the
+// backup's file name), filled in.
+std::string FormatText(const char* text, const std::string& argument);
