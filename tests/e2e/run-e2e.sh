@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs the end-to-end sessions of VESKARIN.EXE under Wine in its own Xvfb
+# display, in English and in Japanese, and converts the screenshots that the
+# sessions took to PNG. Usage: run-e2e.sh BUILD_DIR (the Windows build).
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "${1:-$ROOT/build/win}" && pwd)
+work="$build/e2e-work"
+rm -rf "$work"; mkdir -p "$work/shots"
+cp "$build/cli/imgscan.exe" "$work/sample.exe"
+cp "$build/iconinspector/VESKARIN.exe" "$work/VESKARIN.EXE"
+
+source "$ROOT/scripts/wine-env.sh"
+unset WINE_DISPLAY
+wine_start
+trap wine_stop EXIT
+winpath() { echo "Z:${1//\//\\}"; }
+export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") E2E_WORK=$(winpath "$work")
+export WINEDEBUG=-all
+status=0
+wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter='-Japanese.*' </dev/null || status=1
+LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter='Japanese.*' </dev/null || status=1
+wine_stop
+trap - EXIT
+for shot in "$work"/shots/*.bmp; do
+  [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
+done
+echo "e2e screenshots: $work/shots"
+exit $status
