@@ -88,16 +88,19 @@ bool ShowsIcon(HWND window, const std::string& path, int index, int zoom, ColorR
     return true;
 }
 
-void SaveScreenshot(const std::string& name) {
+// Saves the screen, or the part of it that `window` covers, as shots\NAME.bmp.
+void SaveScreenshot(const std::string& name, HWND window = nullptr) {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window != nullptr) GetWindowRect(window, &area);
     HDC screen = GetDC(nullptr);
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const int width = area.right - area.left, height = area.bottom - area.top;
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     GdiFlush();
     const uint32_t imageSize = static_cast<uint32_t>((width * 3 + 3) / 4 * 4 * height);
     std::vector<unsigned char> file(54);
@@ -344,6 +347,19 @@ TEST(Japanese, TitleAndMessagesAreJapanese) {
     v.ChooseFile(kOpen, "オープンするファイルの選択", Sample());
     EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
     SaveScreenshot("japanese");
+}
+
+// What scripts/run.sh shows on a machine without a display (not part of the
+// test run): a real file opened, its first icon magnified.
+TEST(Demo, OpensARealFileForAScreenshot) {
+    Veskarin v;
+    v.Open(Setting("E2E_WORK") + "\\imgscan.exe");
+    ASSERT_TRUE(v.WaitForTitle(Title(Setting("E2E_WORK") + "\\imgscan.exe", 0)));
+    for (int zoom = 2; zoom <= 4; ++zoom) {
+        v.Press(kZoomIn);
+        ASSERT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Setting("E2E_WORK") + "\\imgscan.exe", 0, zoom, kDarkCyan); }, 5000));
+    }
+    SaveScreenshot("veskarin", v.Window());
 }
 
 }  // namespace
