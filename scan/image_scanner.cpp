@@ -34,6 +34,7 @@ public:
         while (from < size_) {
             if (!Covers(from, 1) && !Load(from)) return -2;
             const uint8_t* begin = block_.data() + (from - start_);
+            if (*begin == kHeaderByte) return from;  // runs of 40s are common in padding
             const void* hit = std::memchr(begin, kHeaderByte, static_cast<size_t>(start_ + length_ - from));
             if (hit != nullptr) return from + (static_cast<const uint8_t*>(hit) - begin);
             from = start_ + length_;
@@ -41,15 +42,17 @@ public:
         return -1;
     }
 
-    // `count` bytes at `offset`, zeros past the end of the source.
-    bool Copy(int64_t offset, uint8_t* out, size_t count) {
-        const int64_t available = std::clamp<int64_t>(size_ - offset, 0, static_cast<int64_t>(count));
+    // The 40 bytes at `offset`, zeros past the end of the source: a pointer
+    // into the block, or into `scratch` near the ends. nullptr when reading failed.
+    const uint8_t* HeaderAt(int64_t offset, uint8_t* scratch) {
+        if (Covers(offset, kHeaderSize)) return block_.data() + (offset - start_);
+        const int64_t available = std::clamp<int64_t>(size_ - offset, 0, kHeaderSize);
         if (available > 0) {
-            if (!Covers(offset, available) && (!Load(offset) || !Covers(offset, available))) return false;
-            std::memcpy(out, block_.data() + (offset - start_), static_cast<size_t>(available));
+            if (!Covers(offset, available) && (!Load(offset) || !Covers(offset, available))) return nullptr;
+            std::memcpy(scratch, block_.data() + (offset - start_), static_cast<size_t>(available));
         }
-        std::memset(out + available, 0, count - static_cast<size_t>(available));
-        return true;
+        std::memset(scratch + available, 0, static_cast<size_t>(kHeaderSize - available));
+        return scratch;
     }
 
     // Scans [from, to) for the first byte that fails the RLE check.
@@ -150,7 +153,7 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
     table.reserve(std::min<size_t>(limit, kTableLimit));
     BlockReader reader(source, size, kBlockSize);
     RleChecker rle(source, size);
-    uint8_t header[kHeaderSize];
+    uint8_t scratch[kHeaderSize];
 
     int64_t pos = 0;  // where the chunk scan reads its next chunk
     for (;;) {
@@ -163,9 +166,12 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
         }
         // Chunks without a 40 move on by whole search windows: the chunk that
         // holds the candidate starts here, and must be long enough.
-        pos += (candidate - pos) / kSearchWindow * kSearchWindow;
-        if (size - pos < kShortestChunk) break;
-        if (!reader.Copy(candidate, header, kHeaderSize)) {
+        if (candidate - pos >= kSearchWindow) {
+            pos += (candidate - pos) / kSearchWindow * kSearchWindow;
+            if (size - pos < kShortestChunk) break;
+        }
+        const uint8_t* header = reader.HeaderAt(candidate, scratch);
+        if (header == nullptr) {
             result.outcome = ScanOutcome::OpenFailed;
             return result;
         }

@@ -11,5 +11,5 @@ for t in $targets; do
   corpus="$dir/corpus/$(basename "$t")"
   mkdir -p "$corpus"
   echo "fuzzing $(basename "$t") for $share s"
-  "$t" "$corpus" -max_total_time="$share" -max_len=4096 -timeout=20 -print_final_stats=1 2>&1 | tail -n 3
+  "$t" "$corpus" -max_total_time="$share" -max_len=4096 -timeout=20 -print_final_stats=1 2>&1 | grep -E "^stat::(number_of_executed_units|peak_rss_mb)|ERROR|SUMMARY|Done"
 done

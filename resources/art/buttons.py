@@ -1,7 +1,7 @@
 """The picture buttons of the bar: every subject in three states (raised,
 pressed, greyed) and four face shades, one per family of Windows looks."""
 from bitmap_files import (Canvas, VGA, BLACK, DARK_GREY, LIGHT_GREY, WHITE, MAGENTA, CYAN, BLUE,
-                          YELLOW, GREEN, DARK_GREEN, RED, DARK_RED, DARK_BLUE, DARK_MAGENTA)
+                          YELLOW, GREEN, DARK_GREEN, RED, DARK_RED, DARK_BLUE)
 
 HEIGHT = 20
 FACE = LIGHT_GREY  # the palette entry that each family sets to its own face shade

@@ -1,4 +1,6 @@
 """The start-up pictures shown before a file is opened."""
+import struct
+
 from bitmap_files import (Canvas, VGA, BLACK, WHITE, CYAN, DARK_CYAN, YELLOW, RED, DARK_RED, DARK_GREY,
                           DARK_MAGENTA, DARK_YELLOW, DARK_GREEN)
 from pixel_font import draw_text, draw_smooth_text, text_width
@@ -26,7 +28,9 @@ def _red_words(line, words=("EXE", "DLL")):
 
 
 def _hex_rows(header):
-    return [" ".join("%02X" % b for b in header[i:i + 8]) for i in range(0, 40, 8)]
+    """Eight bytes a row, as a hex dump shows them: two groups of four."""
+    groups = [" ".join("%02X" % b for b in header[i:i + 4]) for i in range(0, 40, 4)]
+    return ["  ".join(groups[i:i + 2]) for i in range(0, 10, 2)]
 
 
 def inspector_picture(name, what, header, picture):
@@ -46,13 +50,12 @@ def inspector_picture(name, what, header, picture):
     canvas.rect(14, 94, 234, 208, YELLOW)
     canvas.frame(14, 94, 234, 208, BLACK)
     for i, row in enumerate(_hex_rows(header)):
-        draw_text(canvas, 26, 104 + 15 * i, row, BLACK, bold=True)
+        draw_text(canvas, 28, 104 + 15 * i, row, BLACK, bold=True)
     canvas.paste(234 - 8 - picture.width, 208 - 8 - picture.height, picture)
     return canvas
 
 
 def _info_header(width, height, bits, image_size):
-    import struct
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size, 0, 0, 0, 0)
 
 

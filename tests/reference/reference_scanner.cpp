@@ -55,7 +55,7 @@ bool IconSizeRule(FoundImage& e, int32_t width, int32_t height) {
     const int32_t maskSize = Wrap(2 * andWords * H);
     int64_t finalSize = e.imageSize;
     if (e.bitCount == 24) {
-        const int32_t sum = Wrap(Wrap((width - 4 * (width / 4)) * H) + Wrap(3 * int64_t{Wrap(int64_t{width} * H)}) +
+        const int32_t sum = Wrap(int64_t{Wrap((width - 4 * (width / 4)) * H)} + Wrap(3 * int64_t{Wrap(int64_t{width} * H)}) +
                                  Wrap(4 * andWords * H));
         const int32_t expected = sum / 2;
         if (e.imageSize != expected) return false;
@@ -105,7 +105,7 @@ bool BitmapSizeRule(Literal& file, const FoundImage& e, int32_t width, int32_t h
         }
         default: {
             if (e.isCompressed) return true;
-            const int64_t expected = Wrap(3 * int64_t{Wrap(int64_t{width} * height)}) + Wrap((width - 4 * (width / 4)) * int64_t{height});
+            const int64_t expected = int64_t{Wrap(3 * int64_t{Wrap(int64_t{width} * height)})} + Wrap((width - 4 * (width / 4)) * int64_t{height});
             return Wrap(expected) == e.imageSize;
         }
     }

@@ -38,7 +38,7 @@ namespace {
 
 int32_t RowBytes(int32_t width, uint16_t bitCount) { return (width * bitCount + 31) / 32 * 4; }
 
-int32_t Palette(uint16_t bitCount) { return bitCount == 24 ? 0 : 4 << bitCount; }
+int32_t Palette(uint16_t bitCount) { return bitCount > 8 ? 0 : 4 << bitCount; }
 
 }  // namespace
 
