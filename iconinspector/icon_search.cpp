@@ -49,7 +49,8 @@ void SearchIcons(HWND window) {
     inspector.currentIndex = -1;
     inspector.lastIndex = -1;
     PublishToolView();
-    InvalidateRect(window, nullptr, FALSE);
+    FreeDib(frame.dib);  // the previous icon is given up and wiped off
+    InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
     SetWindowTextA(window, frame.program->englishName);
     SetTopmost(window, true);

@@ -76,19 +76,54 @@ int MaskPixels(const std::string& path, int index) {
 
 // Every pixel of the icon, magnified `zoom` times below the bar, is what the
 // display copy with this mask colour holds.
-bool ShowsIcon(HWND window, const std::string& path, int index, int zoom, ColorRef mask) {
+// With the view scrolled down by `scrolledRows` image rows, only the rows
+// that are visible above the bottom of the client area are compared.
+bool ShowsIcon(HWND window, const std::string& path, int index, int zoom, ColorRef mask, int scrolledRows = 0) {
     const Expected expected = Rendered(path, index, mask);
     const Capture shot = CaptureClient(window);
-    if (shot.width < expected.width * zoom || shot.height < kBarRows + expected.height * zoom) return false;
-    for (int y = 0; y < expected.height; ++y)
+    if (shot.width < expected.width * zoom) return false;
+    int compared = 0;
+    for (int y = scrolledRows; y < expected.height; ++y) {
+        const int top = kBarRows + (y - scrolledRows) * zoom;
+        if (top + zoom > shot.height) break;
         for (int x = 0; x < expected.width; ++x)
             for (int dy : {0, zoom - 1})
                 for (int dx : {0, zoom - 1})
-                    if (shot.At(x * zoom + dx, kBarRows + y * zoom + dy) != BmpPixel(expected.bmp, x, y)) return false;
-    return true;
+                    if (shot.At(x * zoom + dx, top + dy) != BmpPixel(expected.bmp, x, y)) return false;
+        ++compared;
+    }
+    return compared > 0;
 }
 
-// Saves the screen, or the part of it that `window` covers, as shots\NAME.bmp.
+// A visible child window of this class and style bit (the view's scroll bars).
+HWND VisibleChild(HWND parent, const char* className, LONG style) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, className) == 0 && IsWindowVisible(child) && (GetWindowLongA(child, GWL_STYLE) & style) == style)
+            return child;
+    }
+    return nullptr;
+}
+
+// The text of a control of another process, asked of the control itself
+// (GetWindowText only sees the text kept by the system, not an edit's).
+std::string ControlText(HWND control) {
+    char text[512] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// A control of the panel (the child dialog) inside a file dialog.
+HWND PanelControl(HWND dialog, int id) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (std::string(name) == "#32770" && GetDlgItem(child, id) != nullptr) return GetDlgItem(child, id);
+    }
+    return nullptr;
+}
+
 void SaveScreenshot(const std::string& name, HWND window = nullptr) {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window != nullptr) GetWindowRect(window, &area);
@@ -153,6 +188,14 @@ public:
         PressDialogButton(box, answer);
         WaitFor([&] { return !IsWindow(box); });
         return text;
+    }
+    // The label of a button just pressed stays over the picture until the
+    // mouse moves: move it to the bottom of the window.
+    void MoveMouseAway() const {
+        RECT r;
+        GetWindowRect(window_, &r);
+        SetCursorPos((r.left + r.right) / 2, r.bottom - 8);
+        Sleep(200);
     }
     bool NoDialogs() const {
         for (HWND w : program_.Windows())
@@ -235,7 +278,10 @@ TEST(Veskarin, MaskColourDialogRepaintsMaskPixelsAndCancelRestores) {
     HWND dialog = FindDialog(v.Process(), "Color Selection");
     ASSERT_NE(dialog, nullptr);
     PickSwatch(dialog, 6);  // white
+    SendMessageA(GetDlgItem(dialog, kColorCombo), CB_SHOWDROPDOWN, TRUE, 0);
+    Sleep(300);
     SaveScreenshot("maskdialog");
+    SendMessageA(GetDlgItem(dialog, kColorCombo), CB_SHOWDROPDOWN, FALSE, 0);
     PressDialogButton(dialog, IDOK);
     EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 0, 1, 0xFFFFFF); }, 5000));
 
@@ -297,7 +343,15 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
     Veskarin v;
     v.Open(target);
     ASSERT_TRUE(v.WaitForTitle(Title(target, 0)));
-    v.ChooseFile(kReplace, "Select an icon file for replacement.", ico);
+    v.Press(kReplace);
+    HWND dialog = FindDialog(v.Process(), "Select an icon file for replacement.");
+    ASSERT_NE(dialog, nullptr);
+    // The panel names the icon to be replaced; OK has become Replace.
+    EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 126)) == "32 x 32 x 16 (766 Bytes)"; }))
+        << ControlText(PanelControl(dialog, 126));
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), "Replace(&O)");
+    SaveScreenshot("replacedialog");
+    AnswerFileDialog(dialog, ico);
     EXPECT_EQ(v.Answer("Confirmation for Replacement", IDYES),
               "Replaceable Icon : 32 x 32 x 16 (766 Bytes)\nSelected Icon : 32 x 32 x 16 (766 Bytes)");
     EXPECT_EQ(v.Answer("Information"), "The original file has been saved\nas target.000.");
@@ -323,6 +377,64 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
     EXPECT_FALSE(FileExists(Work("target.001")));
 }
 
+TEST(Veskarin, ScrollBarsFollowTheZoomAndScrollThePicture) {
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.Press(kNext);
+    v.Press(kNext);
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 2)));  // 48 x 48
+    EXPECT_EQ(VisibleChild(v.Window(), "ScrollBar", SBS_VERT), nullptr);
+    for (int zoom = 2; zoom <= 7; ++zoom) v.Press(kZoomIn);
+    v.MoveMouseAway();
+    ASSERT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 2, 7, kDarkCyan); }, 5000));
+    RECT client;
+    GetClientRect(v.Window(), &client);
+    ASSERT_GT(7 * 48 + kBarRows, client.bottom);  // taller than the view: a vertical bar
+    HWND bar = VisibleChild(v.Window(), "ScrollBar", SBS_VERT);
+    ASSERT_NE(bar, nullptr);
+    const int bottom = (7 * 48 + kBarRows - client.bottom) / 7;  // the range's end
+    PostMessageA(v.Window(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar));
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 2, 7, kDarkCyan, bottom < 10 ? bottom : 10); }, 5000));
+    SaveScreenshot("scrolled");
+    v.Press(kZoomOut);  // back to a picture that fits: the bar goes
+    EXPECT_TRUE(WaitFor([&] { return VisibleChild(v.Window(), "ScrollBar", SBS_VERT) == nullptr || 6 * 48 + kBarRows > client.bottom; }));
+}
+
+TEST(Veskarin, HoverLabelShowsOverTheButtonAndLeavesNoTrace) {
+    Veskarin v;
+    RECT button;
+    GetWindowRect(v.ButtonWindow(kOpen), &button);
+    const Capture before = CaptureClient(v.Window());
+    auto labelPixels = [&] {
+        const Capture now = CaptureClient(v.Window());
+        int changed = 0;
+        for (int y = kBarRows; y < 60; ++y)
+            for (int x = 40; x < 120; ++x) changed += now.At(x, y) != before.At(x, y);
+        return changed;
+    };
+    SetForegroundWindow(v.Window());
+    SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    EXPECT_TRUE(WaitFor([&] { return labelPixels() > 20; }, 5000));  // "Open" in a framed box
+    SaveScreenshot("hover");
+    RECT window;
+    GetWindowRect(v.Window(), &window);
+    SetCursorPos((window.left + window.right) / 2, window.bottom - 10);
+    EXPECT_TRUE(WaitFor([&] { return labelPixels() == 0; }, 5000));
+}
+
+TEST(Veskarin, AboutBoxAndMissingReadme) {
+    Veskarin v;
+    v.Press(kAbout);
+    HWND about = FindDialog(v.Process(), "About");
+    ASSERT_NE(about, nullptr);
+    SaveScreenshot("about");
+    PressDialogButton(about, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+    v.Press(kHelp);  // no readme beside the program
+    EXPECT_EQ(v.Answer("Error"), "Install the readme file (TORMALE_E.PDF)\nin the same directory.");
+}
+
 TEST(Veskarin, OpenRefusesItsOwnFileAndOtherExtensions) {
     Veskarin v;
     v.Open(Setting("VESKARIN_EXE"));
@@ -343,7 +455,19 @@ TEST(Japanese, TitleAndMessagesAreJapanese) {
     Veskarin v("アルヴェル");
     ASSERT_NE(v.Window(), nullptr);
     v.ChooseFile(kOpen, "オープンするファイルの選択", Setting("VESKARIN_EXE"));
+    ASSERT_NE(FindDialog(v.Process(), "エラー"), nullptr);
+    SaveScreenshot("japanese-message");
     EXPECT_EQ(v.Answer("エラー"), "自分自身はオープンできません.");
+    v.Press(kAbout);
+    HWND about = FindDialog(v.Process(), "御案内");
+    ASSERT_NE(about, nullptr);
+    SaveScreenshot("japanese-about");
+    PressDialogButton(about, IDOK);
+    v.Press(kMask);
+    HWND colors = FindDialog(v.Process(), "表示色の選択");
+    ASSERT_NE(colors, nullptr);
+    PressDialogButton(colors, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(colors); }));
     v.ChooseFile(kOpen, "オープンするファイルの選択", Sample());
     EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
     SaveScreenshot("japanese");
