@@ -15,12 +15,14 @@ rm -rf "$run"; mkdir -p "$run/shots"
 cp build/win/iconinspector/VESKARIN.exe "$run/VESKARIN.EXE"
 cp build/win/cli/imgscan.exe "$run/imgscan.exe"
 source scripts/wine-env.sh
+source scripts/wine-fonts.sh
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${RUN_HEADLESS:-}" ]; then
   user_display=$DISPLAY
   WINE_DISPLAY=${DISPLAY#:} wine_start
   export DISPLAY=$user_display
   trap wine_stop EXIT
+  wine_japanese_fonts
   echo "VESKARIN runs on $DISPLAY. Open $run/imgscan.exe (drive Z:) to see three icons."
   wine64 "$run/VESKARIN.EXE"
   exit 0
@@ -29,6 +31,7 @@ fi
 unset WINE_DISPLAY
 wine_start
 trap wine_stop EXIT
+wine_japanese_fonts
 E2E_WORK="Z:${run//\//\\}" VESKARIN_EXE="Z:${run//\//\\}\\VESKARIN.EXE" \
   wine64 build/win/tests/e2e/veskarin_e2e.exe --gtest_filter='Demo.*' </dev/null >"$run/demo.log" 2>&1 ||
   { cat "$run/demo.log"; exit 1; }

@@ -11,9 +11,11 @@ cp "$build/cli/imgscan.exe" "$work/sample.exe"
 cp "$build/iconinspector/VESKARIN.exe" "$work/VESKARIN.EXE"
 
 source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/scripts/wine-fonts.sh"
 unset WINE_DISPLAY
 wine_start
 trap wine_stop EXIT
+wine_japanese_fonts
 winpath() { echo "Z:${1//\//\\}"; }
 export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") E2E_WORK=$(winpath "$work")
 export WINEDEBUG=-all

@@ -456,11 +456,13 @@ TEST(Japanese, TitleAndMessagesAreJapanese) {
     ASSERT_NE(v.Window(), nullptr);
     v.ChooseFile(kOpen, "オープンするファイルの選択", Setting("VESKARIN_EXE"));
     ASSERT_NE(FindDialog(v.Process(), "エラー"), nullptr);
+    Sleep(500);
     SaveScreenshot("japanese-message");
     EXPECT_EQ(v.Answer("エラー"), "自分自身はオープンできません.");
     v.Press(kAbout);
     HWND about = FindDialog(v.Process(), "御案内");
     ASSERT_NE(about, nullptr);
+    Sleep(300);
     SaveScreenshot("japanese-about");
     PressDialogButton(about, IDOK);
     v.Press(kMask);
