@@ -435,6 +435,43 @@ TEST(Veskarin, AboutBoxAndMissingReadme) {
     EXPECT_EQ(v.Answer("Error"), "Install the readme file (TORMALE_E.PDF)\nin the same directory.");
 }
 
+TEST(Veskarin, AnIcoFileShowsItsIconWithoutOffsetAndCannotBeChanged) {
+    std::vector<uint8_t> ico;
+    FileSource file(Sample());
+    ASSERT_EQ(BuildIconFile(file, Icons(Sample())[0], ico), ImageRead::Ok);
+    const std::string one = Work("one.Ico");
+    WriteBytes(one, std::vector<unsigned char>(ico.begin(), ico.end()));
+    std::vector<uint8_t> twoImages = ico;
+    twoImages[4] = 2;  // idCount
+    const std::string two = Work("two.ico");
+    WriteBytes(two, std::vector<unsigned char>(twoImages.begin(), twoImages.end()));
+
+    Veskarin v;
+    v.Open(one);
+    EXPECT_TRUE(v.WaitForTitle("Icon [ 32 x 32 x 16 (766 Bytes) ]")) << v.Title();
+    EXPECT_TRUE(WaitFor([&] { return !v.Enabled(kSaveAs) && !v.Enabled(kReplace) && v.Enabled(kZoomIn); }));
+    // More than one image: refused, and the icon shown stays.
+    v.Open(two);
+    EXPECT_EQ(v.Answer("Error"), "More than one icon contained in the file.");
+    EXPECT_EQ(v.Title(), "Icon [ 32 x 32 x 16 (766 Bytes) ]");
+    EXPECT_TRUE(ShowsIcon(v.Window(), one, 0, 1, kDarkCyan));
+}
+
+TEST(Veskarin, AFileWithoutIconsLeavesNothingToActOn) {
+    const std::string empty = Work("empty.dll");
+    WriteBytes(empty, std::vector<unsigned char>(5000, 0));
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.Open(empty);
+    EXPECT_EQ(v.Answer("Information"), "NO icon in the file.");
+    EXPECT_EQ(v.Title(), "Arvelle");
+    EXPECT_TRUE(WaitFor([&] {
+        return !v.Enabled(kNext) && !v.Enabled(kPrev) && !v.Enabled(kZoomIn) && !v.Enabled(kSaveAs) && !v.Enabled(kReplace);
+    }));
+    EXPECT_FALSE(ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan));  // the old icon is gone
+}
+
 TEST(Veskarin, OpenRefusesItsOwnFileAndOtherExtensions) {
     Veskarin v;
     v.Open(Setting("VESKARIN_EXE"));
