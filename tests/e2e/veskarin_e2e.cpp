@@ -350,8 +350,18 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
     EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 126)) == "32 x 32 x 16 (766 Bytes)"; }))
         << ControlText(PanelControl(dialog, 126));
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), "Replace(&O)");
+    // Picking the file in the list (the folder "shots", then repainted.ico)
+    // shows it in the panel and puts its name into the name box.
+    HWND list = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr, "SysListView32", nullptr);
+    ASSERT_NE(list, nullptr);
+    for (WPARAM key : {VK_HOME, VK_DOWN}) {
+        PostMessageA(list, WM_KEYDOWN, key, 1);
+        PostMessageA(list, WM_KEYUP, key, 0xC0000001);
+    }
+    EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 127)) == "32 x 32 x 16 (766 Bytes)"; }, 5000))
+        << ControlText(PanelControl(dialog, 127));
     SaveScreenshot("replacedialog");
-    AnswerFileDialog(dialog, ico);
+    PressDialogButton(dialog, IDOK);
     EXPECT_EQ(v.Answer("Confirmation for Replacement", IDYES),
               "Replaceable Icon : 32 x 32 x 16 (766 Bytes)\nSelected Icon : 32 x 32 x 16 (766 Bytes)");
     EXPECT_EQ(v.Answer("Information"), "The original file has been saved\nas target.000.");
