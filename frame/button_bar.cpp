@@ -76,6 +76,22 @@ void DrawButton(const DRAWITEMSTRUCT& item) {
     DeleteObject(bitmap);
 }
 
+// The galleries' bar is one pixel taller: a line in the button face colour
+// across its top.
+void DrawBarTopLine(HWND bar) {
+    static COLORREF face = GetSysColor(COLOR_BTNFACE);
+    RECT client;
+    GetClientRect(bar, &client);
+    HDC dc = GetDC(bar);
+    HPEN pen = CreatePen(PS_SOLID, 1, face);
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, 0, 0, nullptr);
+    LineTo(dc, client.right, 0);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+    ReleaseDC(bar, dc);
+}
+
 // --- Hover labels ---------------------------------------------------------
 
 HFONT CreateLabelFont() {
@@ -182,7 +198,10 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
         }
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item->CtlType == ODT_BUTTON) DrawButton(*item);
+            if (item->CtlType == ODT_BUTTON) {
+                DrawButton(*item);
+                if (!frame.program->inspector) DrawBarTopLine(bar);
+            }
             return 0;
         }
     }

@@ -8,6 +8,7 @@
 #include "frame/frame_state.h"
 #include "frame/guards.h"
 #include "frame/image_view.h"
+#include "framecore/window_geometry.h"
 
 FrameState frame;
 
@@ -87,18 +88,20 @@ int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& pr
 
     frame.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     frame.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    frame.windowWidth = 440;
-    frame.windowHeight = 330;
+    const WindowRect place = MainWindowRect(frame.screenWidth, frame.screenHeight, program.inspector);
+    frame.windowX = place.x;
+    frame.windowY = place.y;
+    frame.windowWidth = place.width;
+    frame.windowHeight = place.height;
     frame.minHeightBase = GetSystemMetrics(SM_CYMIN) + 20;
     frame.hScrollHeight = GetSystemMetrics(SM_CYHSCROLL);
     frame.vScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
-    frame.windowX = (frame.screenWidth - frame.windowWidth) / 2;
-    frame.windowY = (frame.screenHeight - frame.windowHeight) / 2;
 
-    HWND window = CreateWindowExA(0, program.className, program.initialTitle,
-                                  WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, frame.windowX,
-                                  frame.windowY, frame.windowWidth, frame.windowHeight, nullptr, nullptr, instance,
-                                  nullptr);
+    // The inspectors can be resized; the galleries keep their size.
+    const DWORD style = program.inspector ? WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX
+                                          : WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX;
+    HWND window = CreateWindowExA(0, program.className, program.initialTitle, style, frame.windowX, frame.windowY,
+                                  frame.windowWidth, frame.windowHeight, nullptr, nullptr, instance, nullptr);
     if (window == nullptr || !IsWindow(window)) return 0;
     frame.mainWindow = window;
     ShowWindow(window, showCommand);

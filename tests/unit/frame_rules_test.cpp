@@ -5,6 +5,7 @@
 #include "framecore/drive_rule.h"
 #include "framecore/os_variant.h"
 #include "framecore/ui_language.h"
+#include "framecore/window_geometry.h"
 #include "imaging/ico_description.h"
 #include "imaging/ico_layout.h"
 #include "scan/scan_rules.h"
@@ -50,6 +51,26 @@ TEST(UiLanguage, OnlyCodePage932IsJapanese) {
     EXPECT_TRUE(IsJapaneseCodePage(932));
     EXPECT_FALSE(IsJapaneseCodePage(1252));
     EXPECT_FALSE(IsJapaneseCodePage(936));
+}
+
+TEST(WindowGeometry, InspectorsAreCentredAndKeepTheirSize) {
+    const WindowRect r = MainWindowRect(1024, 768, true);
+    EXPECT_EQ(r.x, 292);
+    EXPECT_EQ(r.y, 219);
+    EXPECT_EQ(r.width, 440);
+    EXPECT_EQ(r.height, 330);
+    const WindowRect small = MainWindowRect(401, 300, true);  // a screen smaller than the window
+    EXPECT_EQ(small.x, -19);
+    EXPECT_EQ(small.y, -15);
+    EXPECT_EQ(small.width, 440);
+}
+
+TEST(WindowGeometry, GalleriesTakeEightTenthsOfTheScreen) {
+    const WindowRect r = MainWindowRect(1024, 768, false);
+    EXPECT_EQ(r.width, 819);
+    EXPECT_EQ(r.height, 614);
+    EXPECT_EQ(r.x, 102);
+    EXPECT_EQ(r.y, 77);
 }
 
 Bytes IcoOf(int32_t width, int32_t height, uint16_t bits) {
