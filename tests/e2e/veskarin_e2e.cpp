@@ -443,6 +443,19 @@ TEST(Veskarin, AboutBoxAndMissingReadme) {
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
     v.Press(kHelp);  // no readme beside the program
     EXPECT_EQ(v.Answer("Error"), "Install the readme file (TORMALE_E.PDF)\nin the same directory.");
+
+}
+
+TEST(Veskarin, TheWindowKeepsItsMinimumSize) {
+    Veskarin v;
+    RECT r;
+    GetWindowRect(v.Window(), &r);
+    SetWindowPos(v.Window(), nullptr, 0, 0, 300, 120, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitFor([&] {
+        RECT now;
+        GetWindowRect(v.Window(), &now);
+        return now.right - now.left == 440 && now.bottom - now.top >= GetSystemMetrics(SM_CYMIN) + 20;
+    }));
 }
 
 TEST(Veskarin, AnIcoFileShowsItsIconWithoutOffsetAndCannotBeChanged) {
