@@ -443,7 +443,6 @@ TEST(Veskarin, AboutBoxAndMissingReadme) {
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
     v.Press(kHelp);  // no readme beside the program
     EXPECT_EQ(v.Answer("Error"), "Install the readme file (TORMALE_E.PDF)\nin the same directory.");
-
 }
 
 TEST(Veskarin, TheWindowKeepsItsMinimumSize) {
