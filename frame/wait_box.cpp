@@ -18,7 +18,8 @@ WaitBox::WaitBox(HWND owner) : previous_(frame.modelessDialog) {
     box_ = CreateDialogParamA(frame.instance, frame.japanese ? "PLEASEWAIT_DLG_J" : "PLEASEWAIT_DLG", owner, WaitProc,
                               0);
     frame.modelessDialog = box_;
-    if (box_ != nullptr) UpdateWindow(box_);
+    // The search processes no messages: paint the box and its text now.
+    if (box_ != nullptr) RedrawWindow(box_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void WaitBox::Close() {

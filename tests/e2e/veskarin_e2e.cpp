@@ -181,8 +181,8 @@ public:
     }
     void Open(const std::string& path) const { ChooseFile(kOpen, "Select a file to open.", path); }
     // The message box with this caption; its text, after pressing `answer`.
-    std::string Answer(const char* caption, int answer = IDOK) const {
-        HWND box = FindDialog(program_, caption);
+    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000) const {
+        HWND box = FindDialog(program_, caption, milliseconds);
         if (box == nullptr) return "(no message box \"" + std::string(caption) + "\")";
         const std::string text = MessageBoxText(box);
         PressDialogButton(box, answer);
@@ -492,6 +492,28 @@ TEST(Veskarin, AFileWithoutIconsLeavesNothingToActOn) {
         return !v.Enabled(kNext) && !v.Enabled(kPrev) && !v.Enabled(kZoomIn) && !v.Enabled(kSaveAs) && !v.Enabled(kReplace);
     }));
     EXPECT_FALSE(ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan));  // the old icon is gone
+}
+
+TEST(Veskarin, APleaseWaitBoxAndATopmostWindowDuringALongSearch) {
+    const std::string big = Work("big.exe");
+    WriteBytes(big, std::vector<unsigned char>(150u << 20, 40));  // every byte a candidate
+    Veskarin v;
+    v.Open(big);
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+        for (HWND w : v.Process().Windows())
+            if (w != v.Window() && WindowText(w).empty() && WindowText(GetDlgItem(w, 0xFFFF)) == "Please wait a moment.")
+                box = w;
+        return box != nullptr;
+    })) << "no please-wait box";
+    if (box != nullptr) {
+        EXPECT_TRUE(GetWindowLongA(v.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        SaveScreenshot("pleasewait");
+    }
+    EXPECT_EQ(v.Answer("Information", IDOK, 60000), "NO icon in the file.");
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    EXPECT_FALSE(GetWindowLongA(v.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    DeleteFileA(big.c_str());
 }
 
 TEST(Veskarin, OpenRefusesItsOwnFileAndOtherExtensions) {
