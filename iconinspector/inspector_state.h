@@ -18,7 +18,6 @@ struct IconInspector {
     bool imagePresent = false;
     bool icoFileMode = false;
     std::string openPath;           // the file searched, rendered, saved from and replaced in
-    std::string previousPath;       // the file whose icons are in the table
     ColorRef maskColor = kDefaultMaskColor;
     int maskIndex = 0;
     int64_t icoFileSize = 0;

@@ -70,7 +70,6 @@ void OpenCommand(HWND window) {
     inspector.icoFileMode = HasExtension(path, ".ICO");
     PublishToolView();
     EnterImageMode(window);
-    inspector.previousPath = inspector.openPath;
     ResetScrollBars(window);
     SearchIcons(window);
 }
