@@ -16,6 +16,14 @@ unset WINE_DISPLAY
 wine_start
 trap wine_stop EXIT
 wine_japanese_fonts
+# Drive R: is a CD-ROM holding copies of the program and of a file to open:
+# the programs must refuse to run from it, open from it and save to it.
+mkdir -p "$work/cdrom"
+cp "$work/VESKARIN.EXE" "$work/sample.exe" "$work/cdrom/"
+ln -sfn "$work/cdrom" "$WINEPREFIX/dosdevices/r:"
+wine64 reg add 'HKLM\Software\Wine\Drives' /v 'r:' /t REG_SZ /d cdrom /f </dev/null >/dev/null 2>&1
+wineserver -k; wineserver -p  # the drive types are read when Wine starts
+wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 winpath() { echo "Z:${1//\//\\}"; }
 export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") E2E_WORK=$(winpath "$work")
 export WINEDEBUG=-all

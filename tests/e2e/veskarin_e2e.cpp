@@ -2,6 +2,7 @@
 // what the user sees: titles, message boxes, pixels and files.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -338,7 +339,8 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
     for (const char* old : {"target.000", "target.001"}) DeleteFileA(Work(old).c_str());
     ASSERT_TRUE(CopyFileA(Sample().c_str(), target.c_str(), FALSE));
     const std::vector<unsigned char> original = ReadBytes(target);
-    const std::string ico = RepaintedIco(0, "repainted.ico");
+    CreateDirectoryA(Work("pick").c_str(), nullptr);  // a folder with one icon to pick
+    const std::string ico = RepaintedIco(0, "pick\\repainted.ico");
 
     Veskarin v;
     v.Open(target);
@@ -350,14 +352,16 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
     EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 126)) == "32 x 32 x 16 (766 Bytes)"; }))
         << ControlText(PanelControl(dialog, 126));
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), "Replace(&O)");
-    // Picking the file in the list (the folder "shots", then repainted.ico)
-    // shows it in the panel and puts its name into the name box.
-    HWND list = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr, "SysListView32", nullptr);
-    ASSERT_NE(list, nullptr);
-    for (WPARAM key : {VK_HOME, VK_DOWN}) {
-        PostMessageA(list, WM_KEYDOWN, key, 1);
-        PostMessageA(list, WM_KEYUP, key, 0xC0000001);
-    }
+    // Picking the file in the list of its folder shows it in the panel and
+    // puts its name into the name box.
+    AnswerFileDialog(dialog, Work("pick"));
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        list = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr, "SysListView32", nullptr);
+        return list != nullptr && SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 1;
+    }));
+    PostMessageA(list, WM_KEYDOWN, VK_HOME, 1);
+    PostMessageA(list, WM_KEYUP, VK_HOME, 0xC0000001);
     EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 127)) == "32 x 32 x 16 (766 Bytes)"; }, 5000))
         << ControlText(PanelControl(dialog, 127));
     SaveScreenshot("replacedialog");
@@ -514,6 +518,22 @@ TEST(Veskarin, APleaseWaitBoxAndATopmostWindowDuringALongSearch) {
     EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
     EXPECT_FALSE(GetWindowLongA(v.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     DeleteFileA(big.c_str());
+}
+
+TEST(Veskarin, ACdRomIsRefusedForRunningOpeningAndSaving) {
+    Program fromCd("R:\\VESKARIN.EXE");
+    ASSERT_TRUE(fromCd.Started());
+    EXPECT_EQ(fromCd.WaitForExit(), 0);  // silently, without a window
+
+    Veskarin v;
+    v.Open("R:\\sample.exe");
+    EXPECT_EQ(v.Answer("Warning"), "Unable to open a file in the removable (or remote) disk.");
+    EXPECT_EQ(v.Title(), "Arvelle");
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.ChooseFile(kSaveAs, "Assign an icon file to save.", "R:\\saved.ico");
+    EXPECT_EQ(v.Answer("Warning"), "Unable to save to the removable (or remote) disk.");
+    EXPECT_FALSE(FileExists("R:\\saved.ico"));
 }
 
 TEST(Veskarin, OpenRefusesItsOwnFileAndOtherExtensions) {
