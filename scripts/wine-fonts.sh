@@ -4,6 +4,6 @@ wine_japanese_fonts() {
   local reg
   reg=$(mktemp --suffix=.reg)
   iconv -f UTF-8 -t UTF-16 "$ROOT/scripts/japanese-fonts.reg" >"$reg"
-  wine64 regedit /S "$(winepath -w "$reg" 2>/dev/null || echo "Z:${reg//\//\\}")" </dev/null >/dev/null 2>&1 || true
+  wine64 regedit /S "Z:${reg//\//\\}" </dev/null >/dev/null 2>&1 || true
   rm -f "$reg"
 }
