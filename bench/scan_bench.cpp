@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/pe_files.h"
 #include "tests/reference/reference_scanner.h"
 
 namespace {
@@ -112,28 +113,6 @@ void Compare(const char* label, const std::string& path, int64_t referencePrefix
     std::printf("%-28s %8.1f MiB  one-pass %9.1f MB/s   reference %9.2f MB/s (on the first %.1f MiB)  %.0fx\n", label,
                 static_cast<double>(file.Size()) / (1 << 20), fast.megabytesPerSecond, slow.megabytesPerSecond,
                 static_cast<double>(prefix.Size()) / (1 << 20), fast.megabytesPerSecond / slow.megabytesPerSecond);
-}
-
-std::string LargestPeFile() {
-    std::string best;
-    uintmax_t bestSize = 0;
-    for (const char* root : {"/usr/lib/x86_64-linux-gnu/wine", "/usr/lib/wine", "/usr/x86_64-w64-mingw32",
-                             "/usr/lib/gcc/x86_64-w64-mingw32", "build", "../build"}) {
-        std::error_code ec;
-        if (!fs::exists(root, ec)) continue;
-        for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, ec);
-             it != fs::recursive_directory_iterator(); it.increment(ec)) {
-            if (ec) break;
-            const std::string ext = it->path().extension().string();
-            if (ext != ".exe" && ext != ".dll" && ext != ".EXE" && ext != ".DLL") continue;
-            const uintmax_t size = it->file_size(ec);
-            if (!ec && size > bestSize && size < (uintmax_t{1} << 31)) {
-                bestSize = size;
-                best = it->path().string();
-            }
-        }
-    }
-    return best;
 }
 
 }  // namespace

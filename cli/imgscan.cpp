@@ -4,13 +4,20 @@
 #include <vector>
 
 #include "cli/list_command.h"
+#include "cli/write_commands.h"
 
 namespace {
 
 const char kUsage[] =
     "usage:\n"
     "  imgscan icons [--gallery] [--no-limit] [--json] FILE\n"
-    "  imgscan bitmaps [--no-limit] [--json] FILE\n";
+    "  imgscan bitmaps [--no-limit] [--json] FILE\n"
+    "  imgscan extract-icon [--gallery] FILE INDEX OUT.ico\n"
+    "  imgscan extract-bitmap FILE INDEX OUT.bmp\n"
+    "  imgscan render-icon FILE INDEX OUT.bmp [--mask-color RRGGBB]\n"
+    "  imgscan extract icons|bitmaps [--gallery] FILE OUTDIR\n"
+    "  imgscan replace-icon FILE INDEX NEW.ico\n"
+    "  imgscan replace-bitmap FILE INDEX NEW.bmp\n";
 
 }  // namespace
 
@@ -23,6 +30,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> words(argv + 2, argv + argc);
     if (command == "icons") return RunListCommand(SearchKind::Icons, words, std::cout, std::cerr);
     if (command == "bitmaps") return RunListCommand(SearchKind::Bitmaps, words, std::cout, std::cerr);
+    if (IsWriteCommand(command)) return RunWriteCommand(command, words, std::cout, std::cerr);
     if (command == "--help" || command == "help") {
         std::cout << kUsage;
         return 0;

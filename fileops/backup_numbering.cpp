@@ -8,7 +8,7 @@ constexpr int kBackupNames = 1000;
 constexpr size_t kPathLimit = 257;
 
 std::string BackupPath(const std::string& base, int number) {
-    char digits[8];
+    char digits[16];
     std::snprintf(digits, sizeof digits, "%03d", number);
     return base + digits;
 }

@@ -6,9 +6,10 @@
 #include "fileops/backup_numbering.h"
 #include "fileops/file_system.h"
 
-// Every way a change in place can end. Before BackupCopyFailed nothing was
-// touched; from there on a backup exists, and the file is either fully
-// changed (Done) or byte-identical to what it was.
+// Every way a change in place can end. The file is either fully changed
+// (Done) or byte-identical to what it was (RestoreFailed: its backup holds
+// it). A complete backup is left from TargetCreateFailed on; a failed or
+// unreadable backup is removed.
 enum class ChangeResult {
     Done,
     // Refusals before anything is touched.

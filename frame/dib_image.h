@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "imaging/dib_validation.h"
+
 // A BMP file in memory: the 14-byte file header kept apart, the rest of the
 // file (info header, colour table, bits) in one movable global block that is
 // locked only for one operation at a time.
@@ -12,7 +14,7 @@ struct DibImage {
     RGBQUAD* colors = nullptr;   // info + 40 bytes
     BYTE* bits = nullptr;
     int colorEntries = 0;
-    DWORD dataSize = 0;  // bytes in the block: bfSize - 14
+    DibLayout layout;  // where the parts lie, found when the file was read
 };
 
 // Locks a global block on first use and unlocks it when it goes out of scope.
@@ -33,11 +35,11 @@ private:
     void* address_ = nullptr;
 };
 
-// Reads the open BMP file `file` into `dib` (the caller closes the file).
-// Returns false after a message box owned by `owner`; the block is then freed.
+// Reads the open BMP file `file` into `dib` (the caller closes the file) and
+// checks that painting it never reads outside the block. Returns false after
+// a message box owned by `owner`; the block is then freed.
 bool ReadDibFile(DibImage& dib, HWND owner, HANDLE file);
-// Locks the block and sets the addresses; false after a message when the
-// info header is not the 40-byte one. Only while a block exists.
-bool LockDib(DibImage& dib, HWND owner);
+// Locks the block and sets the addresses. Only while a block exists.
+bool LockDib(DibImage& dib);
 void UnlockDib(DibImage& dib);
 void FreeDib(DibImage& dib);

@@ -22,7 +22,7 @@ void PaintStartupPicture(HWND window) {
 void PaintImage(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (frame.dib.block != nullptr && LockDib(frame.dib, window)) {
+    if (frame.dib.block != nullptr && LockDib(frame.dib)) {
         const BITMAPINFOHEADER& header = frame.dib.info->bmiHeader;
         const int zoom = frame.zoomFactor;
         SetStretchBltMode(dc, COLORONCOLOR);

@@ -95,7 +95,7 @@ void ShowIcon(HWND window, int index) {
     CloseHandle(file);
     if (!read) return;
     RepaintImageArea(window);
-    if (LockDib(frame.dib, window)) {
+    if (LockDib(frame.dib)) {
         frame.imageWidth = frame.dib.info->bmiHeader.biWidth;
         frame.imageHeight = frame.dib.info->bmiHeader.biHeight;
         const FoundImage& entry = inspector.table[static_cast<size_t>(index)];

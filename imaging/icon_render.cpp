@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "imaging/bmp_layout.h"
-#include "scan/scan_rules.h"
+#include "imaging/icon_parts.h"
 
 namespace {
 
@@ -13,48 +13,7 @@ uint8_t Blue(ColorRef c) { return static_cast<uint8_t>(c >> 16); }
 
 int64_t CeilDiv(int64_t a, int64_t b) { return (a + b - 1) / b; }
 
-// Bytes of one XOR row as stored in an icon, by bit count.
-int64_t XorRowBytes(int32_t bitCount, int64_t width) {
-    switch (bitCount) {
-        case 1: return 4 * CeilDiv(width, 32);
-        case 4: return 4 * CeilDiv(width, 8);
-        case 8: return 4 * CeilDiv(width, 4);
-        default: return 3 * width + width % 4;
-    }
-}
-
-bool Bit(const uint8_t* row, int64_t x) { return (row[x / 8] >> (7 - x % 8)) & 1; }
-
-// Where the parts of an icon lie in its image block, checked to fit.
-struct IconParts {
-    int32_t width = 0;
-    int32_t rows = 0;         // the real height: half of biHeight
-    int64_t paletteCount = 0; // entries present
-    int64_t xorBytes = 0;     // X = imageSize - maskSize
-    int64_t xorRow = 0;
-    int64_t andRow = 0;
-    const uint8_t* palette = nullptr;
-    const uint8_t* xorBits = nullptr;
-    const uint8_t* andBits = nullptr;
-};
-
-bool LocateParts(const std::vector<uint8_t>& block, const FoundImage& e, IconParts& p) {
-    const uint8_t* h = block.data();
-    if (e.bitCount != 1 && e.bitCount != 4 && e.bitCount != 8 && e.bitCount != 24) return false;
-    if (ReadU32(h) != 40 || h[14] != e.bitCount || h[15] != 0) return false;
-    p.width = ReadS32(h + 4);
-    p.rows = ReadS32(h + 8) / 2;
-    if (p.width <= 0 || p.rows < 0 || e.maskSize < 0 || e.maskSize > e.imageSize) return false;
-    p.paletteCount = e.colorCount;
-    p.xorBytes = int64_t{e.imageSize} - e.maskSize;
-    p.xorRow = XorRowBytes(e.bitCount, p.width);
-    p.andRow = 4 * CeilDiv(p.width, 32);
-    if (p.xorRow * p.rows > p.xorBytes || p.andRow * p.rows > e.maskSize) return false;
-    p.palette = h + 40;
-    p.xorBits = p.palette + 4 * p.paletteCount;
-    p.andBits = p.xorBits + p.xorBytes;
-    return true;
-}
+bool Bit(const uint8_t* row, int64_t x) { return IconParts::Bit(row, x); }
 
 // 1 bit: written as 4 bits per pixel, the value of a pixel being its XOR bit,
 // or 2 (the mask colour's entry) when its AND bit is set. Pixels go in pairs;
@@ -145,7 +104,7 @@ ImageRead RenderIconDisplayCopy(ByteSource& file, const FoundImage& e, ColorRef 
     const ImageRead read = ReadImageBlock(file, e, block);
     if (read != ImageRead::Ok) return read;
     IconParts parts;
-    if (!LocateParts(block, e, parts)) return ImageRead::Malformed;
+    if (!LocateIconParts(block, e, parts)) return ImageRead::Malformed;
     // The 4-bit copy of a 1-bit icon is up to four times its XOR bitmap.
     if (e.bitCount == 1 && 4 * CeilDiv(parts.width, 8) * parts.rows > INT32_MAX - 118) return ImageRead::Malformed;
     if (e.bitCount == 1) {

@@ -10,6 +10,16 @@ const char* ColorWord(int32_t colorCount) {
     return "";
 }
 
+const char* BitCountWord(int bitCount) {
+    switch (bitCount) {
+        case 1: return "2 ";
+        case 4: return "16 ";
+        case 8: return "256 ";
+        case 24: return "16M ";
+        default: return "";
+    }
+}
+
 std::string HexOffset(int32_t offset) {
     char text[16];
     std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(offset));

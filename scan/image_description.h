@@ -13,5 +13,9 @@ std::string DescribeBitmap(const FoundImage& entry);
 // "16M ", "2 ", "16 ", "256 " or nothing, by the number of palette entries.
 const char* ColorWord(int32_t colorCount);
 
+// The same words by bit count, for a chosen file's header: "2 " for 1 bit,
+// "16 " for 4, "256 " for 8, "16M " for 24, nothing for others.
+const char* BitCountWord(int bitCount);
+
 // Exactly eight upper-case hexadecimal digits.
 std::string HexOffset(int32_t offset);

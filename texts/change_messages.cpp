@@ -51,6 +51,13 @@ constexpr Message kBackupWrapped{
 constexpr Message kSavedAs{"The original file has been saved\nas %s.", "Information",
                            "オリジナル・ファイルは%s\nとして保存されました.", "お知らせ", MessageIcon::Information};
 
+constexpr Message kNoSelectedFile{"No selected file in the directory.", "Error", "指定されたファイルはありません.",
+                                  "エラー", MessageIcon::Error};
+constexpr Message kAssignIco{"Assign an icon file (xxxx.ico).", "Error",
+                             "アイコン・ファイル(xxxx.ico)を選択してください.", "エラー", MessageIcon::Error};
+constexpr Message kAssignBmp{"Assign a bitmap file (xxxx.bmp).", "Error",
+                             "ビットマップ・ファイル(xxxx.bmp)を選択してください.", "エラー", MessageIcon::Error};
+
 const Message* IconMessage(ChangeResult result) {
     switch (result) {
         case ChangeResult::NewImageUnreadable: return &kIconUnreadable;
@@ -101,6 +108,18 @@ const Message* ChangeMessage(ChangeKind kind, ChangeResult result) {
         case ChangeKind::PaletteSave: return PaletteMessage(result);
     }
     return nullptr;
+}
+
+const Message& NoSelectedFileMessage() { return kNoSelectedFile; }
+
+const Message& WrongReplacementNameMessage(ChangeKind kind) {
+    return kind == ChangeKind::IconReplace ? kAssignIco : kAssignBmp;
+}
+
+bool HasReplacementExtension(ChangeKind kind, const std::string& path) {
+    const bool icon = kind == ChangeKind::IconReplace;
+    return path.find(icon ? ".ICO" : ".BMP") != std::string::npos ||
+           path.find(icon ? ".ico" : ".bmp") != std::string::npos;
 }
 
 const Message& BackupWrappedMessage() { return kBackupWrapped; }

@@ -18,6 +18,14 @@ const Message& BackupWrappedMessage();
 // name (FileNamePart of its path).
 const Message& SavedAsMessage();
 
+// The replace commands' refusals of the chosen file: it does not exist, or
+// its path holds neither ".ICO" nor ".ico" (".BMP", ".bmp" for bitmaps).
+const Message& NoSelectedFileMessage();
+const Message& WrongReplacementNameMessage(ChangeKind kind);
+
+// The replacement's path holds ".ICO" or ".ico" (".BMP" / ".bmp") anywhere.
+bool HasReplacementExtension(ChangeKind kind, const std::string& path);
+
 // A text that holds one "%s" (the RestoreFailed and SavedAs messages: the
 // backup's file name), filled in.
 std::string FormatText(const char* text, const std::string& argument);

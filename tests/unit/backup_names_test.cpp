@@ -9,7 +9,7 @@
 namespace {
 
 std::string Numbered(const std::string& base, int n) {
-    char digits[8];
+    char digits[16];
     std::snprintf(digits, sizeof digits, "%03d", n);
     return base + digits;
 }

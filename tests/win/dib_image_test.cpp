@@ -64,7 +64,7 @@ protected:
 
 TEST_F(DibFile, PaletteDepthsGetTheirImpliedTableWrittenBack) {
     ASSERT_TRUE(Read(Bmp(4, 2, 8, 0, 256, 8)));
-    ASSERT_TRUE(LockDib(dib_, nullptr));
+    ASSERT_TRUE(LockDib(dib_));
     EXPECT_EQ(dib_.colorEntries, 256);
     EXPECT_EQ(dib_.info->bmiHeader.biClrUsed, 256u);
     EXPECT_EQ(dib_.bits, dib_.base + 40 + 1024);
@@ -77,7 +77,7 @@ TEST_F(DibFile, TwentyFourBitsHaveNoTableAndGetTheirImageSize) {
     Bytes file = Bmp(3, 2, 24, 0, 0, 24);
     Put32(file, 10, 0);  // bfOffBits 0: the bits follow the (empty) table
     ASSERT_TRUE(Read(file));
-    ASSERT_TRUE(LockDib(dib_, nullptr));
+    ASSERT_TRUE(LockDib(dib_));
     EXPECT_EQ(dib_.colorEntries, 0);
     EXPECT_EQ(dib_.info->bmiHeader.biSizeImage, 24u);  // rows of 9 bytes padded to 12
     EXPECT_EQ(dib_.bits, dib_.base + 40);
