@@ -9,6 +9,7 @@
 #include "iconinspector/commands.h"
 #include "iconinspector/inspector_state.h"
 #include "iconinspector/veskarin_texts.h"
+#include "texts/change_messages.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void OpenCommand(HWND window) {
             continue;
         }
         if (!FileExists(path)) {
-            ShowMessage(window, veskarin_texts::kNoSelectedFile);
+            ShowMessage(window, NoSelectedFileMessage());
             continue;
         }
         break;

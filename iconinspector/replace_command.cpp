@@ -189,11 +189,11 @@ void ReplaceIconCommand(HWND window) {
             return;
         }
         if (!FileExists(path)) {
-            ShowMessage(window, kNoSelectedFile);
+            ShowMessage(window, NoSelectedFileMessage());
             return;
         }
-        if (std::strstr(path, ".ICO") == nullptr && std::strstr(path, ".ico") == nullptr) {
-            ShowMessage(window, kNotAnIconPath);
+        if (!HasReplacementExtension(ChangeKind::IconReplace, path)) {
+            ShowMessage(window, WrongReplacementNameMessage(ChangeKind::IconReplace));
             return;
         }
         switch (Confirm(window, path)) {

@@ -22,7 +22,6 @@ const Message kOpenRemovable{"Unable to open a file in the removable (or remote)
                              "リムーバブル(またはリモート)・ディスクのファイルはオープンできません.", "警告", W};
 const Message kOpenWrongExtension{"Select a file with EXE, DLL, or ICO extension.", "Error",
                                   "拡張子 EXE/DLL/ICO のファイルを選択してください.", "エラー", W};
-const Message kNoSelectedFile{"No selected file in the directory.", "Error", "指定されたファイルはありません.", "エラー", E};
 
 const Message kSaveDialogFailed{"GetSaveFileName error 0x%lx", "Open Error", "GetSaveFileName エラー 0x%lx", "エラー",
                                 E};
@@ -37,8 +36,6 @@ const Message kTargetNotMade{"Unable to make a target file.", "Error", "書込�
 
 const Message kReplaceDialogFailed{"GetOpenFileName error 0x%lx", "Open Error", "GetOpenFileName エラー 0x%lx",
                                    "エラー", E};
-const Message kNotAnIconPath{"Assign an icon file (xxxx.ico).", "Error",
-                             "アイコン・ファイル(xxxx.ico)を選択してください.", "エラー", E};
 const Message kReplaceConfirmation{"", "Confirmation for Replacement", "", "置換の確認", MessageIcon::Question};
 
 const Pair kReplaceableLine{"Replaceable Icon : ", "置換されるIcon : "};

@@ -19,7 +19,6 @@ extern const Message kOpenDialogFailed;        // format: the error code
 extern const Message kOpenMyself;
 extern const Message kOpenRemovable;
 extern const Message kOpenWrongExtension;
-extern const Message kNoSelectedFile;
 
 // Save As.
 extern const Message kSaveDialogFailed;        // format: the error code
@@ -31,7 +30,6 @@ extern const Message kTargetNotMade;
 
 // Replace.
 extern const Message kReplaceDialogFailed;     // format: the error code
-extern const Message kNotAnIconPath;
 extern const Message kReplaceConfirmation;     // text built from the parts below
 
 struct Pair {
