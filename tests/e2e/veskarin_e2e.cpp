@@ -297,6 +297,34 @@ TEST(Veskarin, MaskColourDialogRepaintsMaskPixelsAndCancelRestores) {
     EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 1, 0xFFFFFF); }, 5000));
 }
 
+TEST(Veskarin, AColourChosenBeforeOpeningIsUsedByTheFirstIcon) {
+    Veskarin v;
+    v.Press(kMask);
+    HWND dialog = FindDialog(v.Process(), "Color Selection");
+    ASSERT_NE(dialog, nullptr);
+    PickSwatch(dialog, 4);  // purple
+    PressDialogButton(dialog, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 0, 1, 0x800080); }, 5000));
+}
+
+TEST(Veskarin, TheSearchStopsAtFiveHundredIcons) {
+    std::vector<uint8_t> ico;
+    FileSource file(Sample());
+    ASSERT_EQ(BuildIconFile(file, Icons(Sample())[0], ico), ImageRead::Ok);
+    std::vector<unsigned char> many(64, 0);
+    for (int i = 0; i < 501; ++i) many.insert(many.end(), ico.begin() + 22, ico.end());
+    const std::string path = Work("many.dll");
+    WriteBytes(path, many);
+    Veskarin v;
+    v.Open(path);
+    EXPECT_EQ(v.Answer("Information"), "Over 500 icons in the file\nso that search is interrupted.");
+    EXPECT_TRUE(v.WaitForTitle("Icon [ 32 x 32 x 16 (766 Bytes) at 00000040 ]")) << v.Title();
+    EXPECT_EQ(Icons(path).size(), 500u);
+}
+
 TEST(Veskarin, SaveAsWritesTheOneImageIcoFile) {
     const std::string saved = Work("saved.ico");
     DeleteFileA(saved.c_str());
@@ -379,6 +407,17 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
     EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), target, 0, 1, kDarkCyan); }, 5000));
     EXPECT_FALSE(ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan));
     EXPECT_EQ(v.Title(), Title(target, 0));
+
+    // No brings the dialog back; Cancel ends without a change.
+    v.ChooseFile(kReplace, "Select an icon file for replacement.", ico);
+    EXPECT_NE(v.Answer("Confirmation for Replacement", IDNO).find("Selected Icon : 32 x 32 x 16"), std::string::npos);
+    HWND again = FindDialog(v.Process(), "Select an icon file for replacement.");
+    ASSERT_NE(again, nullptr);
+    AnswerFileDialog(again, ico);
+    v.Answer("Confirmation for Replacement", IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    EXPECT_EQ(ReadBytes(target), changed);
+    EXPECT_FALSE(FileExists(Work("target.001")));
 
     // An icon of another style is refused and nothing changes.
     const std::string other = RepaintedIco(1, "other.ico");
