@@ -153,7 +153,7 @@ void PrepareNames(HWND window) {
     SetWindowTextA(window, DisplayName());
 }
 
-void ShutDown(HWND window) {
+void ShutDown(HWND) {
     if (frame.viewMode == 0 && frame.startupDC != nullptr) {
         SelectObject(frame.startupDC, frame.startupOldBitmap);
         DeleteDC(frame.startupDC);
@@ -165,7 +165,6 @@ void ShutDown(HWND window) {
         FreeDib(frame.dib);
     }
     ReleaseHoverLabel();
-    (void)window;
     PostQuitMessage(0);
 }
 
