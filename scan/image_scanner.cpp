@@ -15,6 +15,11 @@ constexpr int64_t kShortestChunk = 49;
 constexpr size_t kBlockSize = size_t{1} << 20;
 constexpr uint8_t kHeaderByte = 40;
 
+// Small files get a block of their own size.
+size_t BlockFor(int64_t fileSize, size_t largest) {
+    return static_cast<size_t>(std::clamp<int64_t>(fileSize, 1, static_cast<int64_t>(largest)));
+}
+
 ScanRules RulesOf(SearchKind kind) {
     ScanRules rules;
     rules.icons = IsIconSearch(kind);
@@ -93,7 +98,7 @@ private:
 // each byte is read at most once, however many candidates overlap.
 class RleChecker {
 public:
-    RleChecker(ByteSource& source, int64_t size) : reader_(source, size, size_t{1} << 16) {}
+    RleChecker(ByteSource& source, int64_t size) : reader_(source, size, BlockFor(size, size_t{1} << 16)) {}
 
     // 1: no bad byte in [from, to); 0: a bad byte; -1: reading failed.
     int Passes(int64_t from, int64_t to, int32_t bitCount, int32_t colorCount) {
@@ -151,7 +156,7 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
     const size_t limit = options.limit > 0 ? static_cast<size_t>(options.limit) : SIZE_MAX;
     std::vector<FoundImage>& table = result.entries;
     table.reserve(std::min<size_t>(limit, kTableLimit));
-    BlockReader reader(source, size, kBlockSize);
+    BlockReader reader(source, size, BlockFor(size, kBlockSize));
     RleChecker rle(source, size);
     uint8_t scratch[kHeaderSize];
 
