@@ -34,6 +34,9 @@ bash scripts/check-imgscan.sh build/win/cli/imgscan.exe
 wine_stop
 trap - EXIT
 
+step "end-to-end sessions of the programs under Wine in Xvfb"
+bash tests/e2e/run-e2e.sh build/win
+
 step "fuzzers, ${FUZZ_SECONDS} s in all"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DIMG_FUZZ=ON \
   -DIMG_TESTS=OFF -DIMG_BENCH=OFF >/dev/null

@@ -1,0 +1,46 @@
+#include "frame/guards.h"
+
+#include <windows.h>
+
+#include <cctype>
+
+#include "fileops/backup_numbering.h"
+#include "fileops/file_system.h"
+#include "frame/frame_state.h"
+#include "framecore/drive_rule.h"
+
+bool IsRefusedDrive(const std::string& root) { return IsRefusedDriveType(GetDriveTypeA(root.c_str())); }
+
+std::string DriveRoot(const std::string& path) {
+    std::string root = path.substr(0, 3);
+    for (char& c : root) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return root;
+}
+
+bool HasFreeSpace(const std::string& path, uint64_t size) {
+    const std::string root = path.substr(0, 3);
+    const uint64_t needed = size + 1000;
+    using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+    char kernel[kPathSize] = {};
+    GetSystemDirectoryA(kernel, 256);
+    lstrcatA(kernel, "\\KERNEL32.DLL");
+    if (HMODULE module = LoadLibraryA(kernel)) {
+        auto query = reinterpret_cast<FreeSpaceEx>(reinterpret_cast<void*>(GetProcAddress(module, "GetDiskFreeSpaceExA")));
+        ULARGE_INTEGER available{}, total{}, totalFree{};
+        const bool asked = query != nullptr && query(root.c_str(), &available, &total, &totalFree);
+        FreeLibrary(module);
+        if (asked) return needed <= available.QuadPart;
+    }
+    // Without the extended query: the simple one, still in 64 bits.
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
+    if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters)) return false;
+    return needed <= static_cast<uint64_t>(sectorsPerCluster) * bytesPerSector * freeClusters;
+}
+
+std::string ChooseDisplayCopyPath(bool bitmapInspector) {
+    char temp[kPathSize] = {};
+    GetTempPathA(257, temp);
+    StdFileSystem fs;
+    return DisplayCopyPath(fs, temp,
+                           bitmapInspector ? DisplayCopyOwner::BitmapInspector : DisplayCopyOwner::IconInspector);
+}

@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Only fixed disks and RAM disks are used: true for any other drive type.
+// `root` is the first three characters of a path, such as "C:\".
+bool IsRefusedDrive(const std::string& root);
+// The root given to IsRefusedDrive for a path: its first three characters, upper-cased.
+std::string DriveRoot(const std::string& path);
+// Room for `size` + 1000 bytes on the disk of `path` (64-bit query).
+bool HasFreeSpace(const std::string& path, uint64_t size);
+// The inspectors' display copy in the temporary directory.
+std::string ChooseDisplayCopyPath(bool bitmapInspector);

@@ -1,0 +1,26 @@
+#pragma once
+#include <windows.h>
+
+// The inspectors' image area below the bar: the start-up picture, then the
+// DibImage magnified by frame.zoomFactor and scrolled in image pixels.
+
+constexpr int kStartupWidth = 253;   // the inspectors' start-up picture
+constexpr int kStartupHeight = 221;
+constexpr int kMaxZoom = 10;
+
+void PaintView(HWND window);
+void LayoutScrollBars(HWND window);
+void ScrollView(HWND window, WPARAM wParam, bool horizontal);
+void EnforceMinimumSize(HWND window);
+// Creates the two scroll bars, hidden (start-up).
+void CreateScrollBars(HWND window);
+// Before a new search: positions 0, bars hidden, flags cleared.
+void ResetScrollBars(HWND window);
+// Leaves the start-up picture for the image view (the first opened file).
+void EnterImageMode(HWND window);
+// After a failed search: the commands on the image are off until one is shown.
+void DisableImageButtons();
+// Invalidates the client area below the bar, with erasing, and updates it.
+void RepaintImageArea(HWND window);
+// Invalidates a rectangle of the window (a button's place) and updates it.
+void RepaintRect(HWND window, int left, int top, int right, int bottom);

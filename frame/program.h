@@ -1,0 +1,50 @@
+#pragma once
+#include <windows.h>
+
+#include "texts/message.h"
+
+// What a program tells the frame about itself: names, its bar and its
+// commands. One constant record per program.
+
+struct BarButtonSpec {
+    int id;            // control identifier
+    const char* base;  // bitmap base name: "Open" gives OpenUp, Open9Dn, ...
+    int x;
+    int width;         // 0: the rest of the screen width
+    int command;       // number sent to the main window; 0 for the fillers
+    bool inactive;     // disabled at creation
+};
+
+struct LabelText {
+    const char* english;
+    const char* japanese;
+};
+
+struct ProgramDescription {
+    const char* className;       // "VESKARIN"
+    const char* initialTitle;    // "Arv_elle": never matches the single-instance test
+    const char* englishName;     // "Arvelle"
+    const char* japaneseName;
+    const char* imageTitleStart; // "Icon [ ": titles of shown images, matched with " at "
+    const char* programFile;     // "VESKARIN.EXE"
+    const char* readmeEnglish;   // "TORMALE_E.PDF"
+    const char* readmeJapanese;
+    bool inspector;              // VESKARIN and PELTRANE (not the galleries)
+    bool bitmapInspector;        // chooses the display copy's name (".bm!" or ".ic!")
+    const Message* readmeMissing;
+    const Message* readmeNoViewer;
+
+    const BarButtonSpec* buttons;
+    int buttonCount;             // with the Gap and Space fillers
+    const LabelText* labels;     // label k (from 1) is labels[k - 1]
+    int commandButtonCount;      // N: labels and command buttons
+    int barExtraHeight;          // inspectors 19, galleries 20
+    int barTopOffset;            // inspectors -1, galleries 0 (added to SM_CYBORDER)
+    int firstNavigationHover;    // hover number of Previous (then Next, Zoom out, Zoom in)
+
+    // The program's commands (after HideHoverLabel); the number is the
+    // low word of WM_COMMAND's wParam.
+    void (*onCommand)(HWND window, int command);
+    // The main window procedure; nullptr: the inspectors' one (InspectorWindowProc).
+    WNDPROC windowProc;
+};

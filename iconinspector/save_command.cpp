@@ -1,0 +1,85 @@
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "fileops/file_system.h"
+#include "frame/frame_state.h"
+#include "frame/guards.h"
+#include "frame/image_view.h"
+#include "frame/message_box.h"
+#include "iconinspector/commands.h"
+#include "iconinspector/inspector_state.h"
+#include "iconinspector/veskarin_texts.h"
+#include "imaging/ico_layout.h"
+
+namespace {
+
+void RepaintSaveButton(HWND window) { RepaintRect(window, 207, 0, 239, 20); }
+
+bool FileExists(const char* path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path, &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+// The save path, or false when the user gave up or was refused.
+bool ChooseSavePath(HWND window, char* path) {
+    static const char kFilter[] = "Icon (*.ico)\0*.ico\0";
+    for (;;) {
+        std::memset(path, 0, kPathSize);
+        OPENFILENAMEA dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = window;
+        dialog.lpstrFilter = kFilter;
+        dialog.lpstrFile = path;
+        dialog.nMaxFile = kPathSize;
+        dialog.lpstrTitle = veskarin_texts::kSaveTitle.Text(frame.japanese);
+        dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+        dialog.lpstrDefExt = "ICO";
+        if (!GetSaveFileNameA(&dialog)) {
+            const DWORD error = CommDlgExtendedError();
+            if (error == 0)
+                RepaintSaveButton(window);
+            else
+                ShowMessageFormatted(window, veskarin_texts::kSaveDialogFailed, static_cast<unsigned long>(error));
+            return false;
+        }
+        RepaintSaveButton(window);
+        if (IsRefusedDrive(DriveRoot(path))) {
+            ShowMessage(window, veskarin_texts::kSaveRemovable);
+            return false;
+        }
+        if (HasExtension(path, ".ICO")) return true;
+        ShowMessage(window, veskarin_texts::kSaveWrongExtension);
+    }
+}
+
+}  // namespace
+
+void SaveIconCommand(HWND window) {
+    if (!inspector.HasImage() || inspector.icoFileMode) return;
+    char path[kPathSize];
+    if (!ChooseSavePath(window, path)) return;
+    if (!HasFreeSpace(path, static_cast<uint64_t>(inspector.icoFileSize))) {
+        ShowMessage(window, veskarin_texts::kNoFreeSpace);
+        return;
+    }
+    if (FileExists(path) && ShowMessage(window, veskarin_texts::kOverwrite) != IDYES) return;
+
+    std::vector<uint8_t> ico;
+    {
+        FileSource source(inspector.openPath);
+        if (!source.IsOpen() || BuildIconFile(source, inspector.Current(), ico) != ImageRead::Ok) {
+            ShowMessage(window, veskarin_texts::kSourceUnreadable);
+            return;
+        }
+    }
+    StdFileSystem fs;
+    if (!WriteWholeFile(fs, path, ico.data(), ico.size())) {
+        fs.Remove(path);  // never leave a half-written icon behind
+        ShowMessage(window, veskarin_texts::kTargetNotMade);
+    }
+}

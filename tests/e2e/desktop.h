@@ -1,0 +1,68 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// What the end-to-end driver does to a program under test, as a user would:
+// start it, find its windows, press its buttons, answer its dialogs, read
+// its title and its pixels.
+
+// The value of an environment variable set by the script that runs the driver.
+std::string Setting(const char* name);
+
+// Waits until `ready` holds, polling; false after `milliseconds`.
+template <typename Ready>
+bool WaitFor(Ready ready, int milliseconds = 10000) {
+    for (int waited = 0; waited < milliseconds; waited += 25) {
+        if (ready()) return true;
+        Sleep(25);
+    }
+    return ready();
+}
+
+std::string WindowText(HWND window);
+
+// A running program: started with CreateProcess, ended when the object goes.
+class Program {
+public:
+    Program(const std::string& exe, const std::string& commandTail = "");
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Started() const { return process_.hProcess != nullptr; }
+    // Waits for the process to end; its exit code, or -1 on timeout.
+    int WaitForExit(int milliseconds = 10000);
+    DWORD Id() const { return process_.dwProcessId; }
+    // A visible top-level window of this process with the class and, if
+    // given, the title (nullptr when none appears in time).
+    HWND FindWindowOf(const char* className, const char* title = nullptr, int milliseconds = 10000) const;
+    // Every visible top-level window of this process.
+    std::vector<HWND> Windows() const;
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// A dialog box (class #32770) of the program with this caption.
+HWND FindDialog(const Program& program, const char* caption, int milliseconds = 10000);
+// The text of a message box (its static 0xFFFF).
+std::string MessageBoxText(HWND box);
+// Presses a button of a dialog by its identifier (posted: it may open another dialog).
+void PressDialogButton(HWND dialog, int id);
+// Answers a file dialog: types the full path into the name box and presses OK.
+void AnswerFileDialog(HWND dialog, const std::string& path);
+
+// The client area of a window as 32-bit pixels, top row first.
+struct Capture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Capture CaptureClient(HWND window);
+
+// Bytes of a file; empty when it cannot be read.
+std::vector<unsigned char> ReadBytes(const std::string& path);
+bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
+bool FileExists(const std::string& path);

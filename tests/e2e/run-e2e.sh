@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs the end-to-end sessions of VESKARIN.EXE under Wine in its own Xvfb
+# display, in English and in Japanese, and converts the screenshots that the
+# sessions took to PNG. Usage: run-e2e.sh BUILD_DIR (the Windows build).
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "${1:-$ROOT/build/win}" && pwd)
+work="$build/e2e-work"
+rm -rf "$work"; mkdir -p "$work/shots"
+cp "$build/cli/imgscan.exe" "$work/sample.exe"
+cp "$build/iconinspector/VESKARIN.exe" "$work/VESKARIN.EXE"
+
+source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/scripts/wine-fonts.sh"
+unset WINE_DISPLAY
+wine_start
+trap wine_stop EXIT
+wine_japanese_fonts
+# Drive R: is a CD-ROM holding copies of the program and of a file to open:
+# the programs must refuse to run from it, open from it and save to it.
+mkdir -p "$work/cdrom"
+cp "$work/VESKARIN.EXE" "$work/sample.exe" "$work/cdrom/"
+ln -sfn "$work/cdrom" "$WINEPREFIX/dosdevices/r:"
+wine64 reg add 'HKLM\Software\Wine\Drives' /v 'r:' /t REG_SZ /d cdrom /f </dev/null >/dev/null 2>&1
+wineserver -k; wineserver -p  # the drive types are read when Wine starts
+wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
+winpath() { echo "Z:${1//\//\\}"; }
+export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") E2E_WORK=$(winpath "$work")
+export WINEDEBUG=-all
+status=0
+wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter='-Japanese.*:Demo.*' </dev/null || status=1
+LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter='Japanese.*' </dev/null || status=1
+wine_stop
+trap - EXIT
+for shot in "$work"/shots/*.bmp; do
+  [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
+done
+echo "e2e screenshots: $work/shots"
+exit $status

@@ -1,0 +1,636 @@
+// Sessions of VESKARIN.EXE under Wine, driven like a user would, checked by
+// what the user sees: titles, message boxes, pixels and files.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "fileops/file_system.h"
+#include "imaging/ico_layout.h"
+#include "imaging/icon_render.h"
+#include "scan/image_description.h"
+#include "scan/image_scanner.h"
+#include "tests/e2e/desktop.h"
+
+namespace {
+
+// Bar buttons (control identifiers) and the commands' dialogs.
+enum Button { kMask = 112, kOpen, kPrev, kNext, kZoomOut, kZoomIn, kSaveAs, kReplace, kAbout, kHelp, kExit };
+constexpr int kColorCombo = 124;
+constexpr int kBarRows = 20;
+
+std::string Work(const std::string& name) { return Setting("E2E_WORK") + "\\" + name; }
+std::string Sample() { return Work("sample.exe"); }  // a copy of imgscan.exe: 32x32x16, 16x16x256, 48x48x24
+
+std::vector<FoundImage> Icons(const std::string& path) {
+    ScanOptions options;
+    return ScanFile(path, options).entries;
+}
+
+std::string Title(const std::string& path, int index) {
+    const FoundImage e = Icons(path).at(static_cast<size_t>(index));
+    return "Icon [ " + DescribeIcon(e) + " at " + HexOffset(e.headerOffset) + " ]";
+}
+
+// The colour of pixel (x, y) (top row 0) of a BMP file of 4, 8 or 24 bits.
+COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y) {
+    auto u32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
+    const uint32_t offBits = u32(10);
+    const int width = static_cast<int>(u32(18)), height = static_cast<int>(u32(22));
+    const int bitCount = bmp[28];
+    const size_t row = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
+    const size_t at = offBits + row * static_cast<size_t>(height - 1 - y);
+    if (bitCount == 24) return RGB(bmp[at + 3 * x + 2], bmp[at + 3 * x + 1], bmp[at + 3 * x]);
+    const int index = bitCount == 8 ? bmp[at + x] : (x % 2 == 0 ? bmp[at + x / 2] >> 4 : bmp[at + x / 2] & 15);
+    const size_t entry = 54 + 4 * static_cast<size_t>(index);
+    return RGB(bmp[entry + 2], bmp[entry + 1], bmp[entry]);
+}
+
+struct Expected {
+    int width = 0, height = 0;
+    std::vector<uint8_t> bmp;
+};
+
+Expected Rendered(const std::string& path, int index, ColorRef mask) {
+    Expected expected;
+    FileSource file(path);
+    const FoundImage e = Icons(path).at(static_cast<size_t>(index));
+    RenderIconDisplayCopy(file, e, mask, expected.bmp);
+    expected.width = e.width;
+    expected.height = e.height / 2;
+    return expected;
+}
+
+// Pixels of the icon whose colour is the mask colour's (they change with it).
+int MaskPixels(const std::string& path, int index) {
+    const Expected a = Rendered(path, index, 0x000000), b = Rendered(path, index, 0xFFFFFF);
+    int count = 0;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x) count += BmpPixel(a.bmp, x, y) != BmpPixel(b.bmp, x, y);
+    return count;
+}
+
+// Every pixel of the icon, magnified `zoom` times below the bar, is what the
+// display copy with this mask colour holds.
+// With the view scrolled down by `scrolledRows` image rows, only the rows
+// that are visible above the bottom of the client area are compared.
+bool ShowsIcon(HWND window, const std::string& path, int index, int zoom, ColorRef mask, int scrolledRows = 0) {
+    const Expected expected = Rendered(path, index, mask);
+    const Capture shot = CaptureClient(window);
+    if (shot.width < expected.width * zoom) return false;
+    int compared = 0;
+    for (int y = scrolledRows; y < expected.height; ++y) {
+        const int top = kBarRows + (y - scrolledRows) * zoom;
+        if (top + zoom > shot.height) break;
+        for (int x = 0; x < expected.width; ++x)
+            for (int dy : {0, zoom - 1})
+                for (int dx : {0, zoom - 1})
+                    if (shot.At(x * zoom + dx, top + dy) != BmpPixel(expected.bmp, x, y)) return false;
+        ++compared;
+    }
+    return compared > 0;
+}
+
+// A visible child window of this class and style bit (the view's scroll bars).
+HWND VisibleChild(HWND parent, const char* className, LONG style) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, className) == 0 && IsWindowVisible(child) && (GetWindowLongA(child, GWL_STYLE) & style) == style)
+            return child;
+    }
+    return nullptr;
+}
+
+// The text of a control of another process, asked of the control itself
+// (GetWindowText only sees the text kept by the system, not an edit's).
+std::string ControlText(HWND control) {
+    char text[512] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// A control of the panel (the child dialog) inside a file dialog.
+HWND PanelControl(HWND dialog, int id) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (std::string(name) == "#32770" && GetDlgItem(child, id) != nullptr) return GetDlgItem(child, id);
+    }
+    return nullptr;
+}
+
+void SaveScreenshot(const std::string& name, HWND window = nullptr) {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window != nullptr) GetWindowRect(window, &area);
+    HDC screen = GetDC(nullptr);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const uint32_t imageSize = static_cast<uint32_t>((width * 3 + 3) / 4 * 4 * height);
+    std::vector<unsigned char> file(54);
+    file[0] = 'B', file[1] = 'M';
+    auto put = [&](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i)); };
+    put(2, 54 + imageSize);
+    put(10, 54);
+    std::memcpy(file.data() + 14, &info.bmiHeader, 40);
+    const auto* pixels = static_cast<const unsigned char*>(bits);
+    file.insert(file.end(), pixels, pixels + imageSize);
+    WriteBytes(Work("shots\\" + name + ".bmp"), file);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(section);
+    ReleaseDC(nullptr, screen);
+}
+
+// One run of VESKARIN.EXE.
+class Veskarin {
+public:
+    explicit Veskarin(const char* displayName = "Arvelle") : program_(Setting("VESKARIN_EXE")) {
+        window_ = program_.FindWindowOf("VESKARIN", displayName);
+        // The bar comes right after the window.
+        if (window_ != nullptr) WaitFor([&] { return ButtonWindow(kExit) != nullptr; });
+    }
+    HWND Window() const { return window_; }
+    const Program& Process() const { return program_; }
+
+    HWND ButtonWindow(int id) const { return GetDlgItem(FindWindowExA(window_, nullptr, "IconBarWindow", nullptr), id); }
+    void Press(int id) const { PostMessageA(ButtonWindow(id), BM_CLICK, 0, 0); }
+    bool Enabled(int id) const { return IsWindowEnabled(ButtonWindow(id)) != FALSE; }
+
+    std::string Title() const { return WindowText(window_); }
+    bool WaitForTitle(const std::string& title) const {
+        return WaitFor([&] { return Title() == title; });
+    }
+    // Presses a button and answers the file dialog that it opens.
+    void ChooseFile(int button, const char* dialogTitle, const std::string& path) const {
+        Press(button);
+        HWND dialog = FindDialog(program_, dialogTitle);
+        ASSERT_NE(dialog, nullptr) << dialogTitle;
+        AnswerFileDialog(dialog, path);
+    }
+    void Open(const std::string& path) const { ChooseFile(kOpen, "Select a file to open.", path); }
+    // The message box with this caption; its text, after pressing `answer`.
+    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000) const {
+        HWND box = FindDialog(program_, caption, milliseconds);
+        if (box == nullptr) return "(no message box \"" + std::string(caption) + "\")";
+        const std::string text = MessageBoxText(box);
+        PressDialogButton(box, answer);
+        WaitFor([&] { return !IsWindow(box); });
+        return text;
+    }
+    // The label of a button just pressed stays over the picture until the
+    // mouse moves: move it to the bottom of the window.
+    void MoveMouseAway() const {
+        RECT r;
+        GetWindowRect(window_, &r);
+        SetCursorPos((r.left + r.right) / 2, r.bottom - 8);
+        Sleep(200);
+    }
+    bool NoDialogs() const {
+        for (HWND w : program_.Windows())
+            if (w != window_) return false;
+        return true;
+    }
+
+private:
+    Program program_;
+    HWND window_ = nullptr;
+};
+
+constexpr ColorRef kDarkCyan = 0x808000;
+
+TEST(Veskarin, StartsWithItsPictureAndASecondStartEndsSilently) {
+    Veskarin first;
+    ASSERT_NE(first.Window(), nullptr);
+    EXPECT_FALSE(first.Enabled(kNext));
+    EXPECT_TRUE(first.Enabled(kOpen));
+    SaveScreenshot("startup");
+
+    Program second(Setting("VESKARIN_EXE"));
+    EXPECT_EQ(second.WaitForExit(), 0);
+    EXPECT_TRUE(first.NoDialogs());
+    EXPECT_EQ(first.Title(), "Arvelle");
+}
+
+TEST(Veskarin, OpenShowsTheFirstIconWithItsTitle) {
+    Veskarin v;
+    v.Open(Sample());
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
+    EXPECT_EQ(Title(Sample(), 0).substr(0, 34), "Icon [ 32 x 32 x 16 (766 Bytes) at");
+    EXPECT_GT(MaskPixels(Sample(), 0), 0);
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan); }, 5000));
+    EXPECT_FALSE(v.Enabled(kPrev));
+    EXPECT_TRUE(v.Enabled(kNext));
+    EXPECT_TRUE(v.Enabled(kSaveAs));
+}
+
+TEST(Veskarin, NextPreviousAndZoomChangeTitleAndPicture) {
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.Press(kNext);
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 1))) << v.Title();
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 1, kDarkCyan); }, 5000));
+
+    v.Press(kZoomIn);
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 2, kDarkCyan); }, 5000));
+    v.Press(kZoomIn);
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 3, kDarkCyan); }, 5000));
+    SaveScreenshot("zoom3");
+    v.Press(kZoomOut);
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 2, kDarkCyan); }, 5000));
+
+    v.Press(kNext);  // a new icon is shown at zoom 1
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 2))) << v.Title();
+    EXPECT_NE(v.Title().find(" x 48 x 16M ("), std::string::npos);
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 2, 1, kDarkCyan); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !v.Enabled(kNext) && v.Enabled(kPrev); }));
+
+    v.Press(kPrev);
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 1))) << v.Title();
+}
+
+// Picks swatch `index` in the open colour dialog, as a click in the list would.
+void PickSwatch(HWND dialog, int index) {
+    HWND combo = GetDlgItem(dialog, kColorCombo);
+    SendMessageA(combo, CB_SETCURSEL, index, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kColorCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+TEST(Veskarin, MaskColourDialogRepaintsMaskPixelsAndCancelRestores) {
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    ASSERT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan); }, 5000));
+
+    v.Press(kMask);
+    HWND dialog = FindDialog(v.Process(), "Color Selection");
+    ASSERT_NE(dialog, nullptr);
+    PickSwatch(dialog, 6);  // white
+    SendMessageA(GetDlgItem(dialog, kColorCombo), CB_SHOWDROPDOWN, TRUE, 0);
+    Sleep(300);
+    SaveScreenshot("maskdialog");
+    SendMessageA(GetDlgItem(dialog, kColorCombo), CB_SHOWDROPDOWN, FALSE, 0);
+    PressDialogButton(dialog, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 0, 1, 0xFFFFFF); }, 5000));
+
+    v.Press(kMask);
+    dialog = FindDialog(v.Process(), "Color Selection");
+    ASSERT_NE(dialog, nullptr);
+    PickSwatch(dialog, 7);  // black, then Cancel
+    PressDialogButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    v.Press(kNext);  // the next icon is drawn with the colour kept: white
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 1)));
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 1, 0xFFFFFF); }, 5000));
+}
+
+TEST(Veskarin, AColourChosenBeforeOpeningIsUsedByTheFirstIcon) {
+    Veskarin v;
+    v.Press(kMask);
+    HWND dialog = FindDialog(v.Process(), "Color Selection");
+    ASSERT_NE(dialog, nullptr);
+    PickSwatch(dialog, 4);  // purple
+    PressDialogButton(dialog, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 0, 1, 0x800080); }, 5000));
+}
+
+TEST(Veskarin, TheSearchStopsAtFiveHundredIcons) {
+    std::vector<uint8_t> ico;
+    FileSource file(Sample());
+    ASSERT_EQ(BuildIconFile(file, Icons(Sample())[0], ico), ImageRead::Ok);
+    std::vector<unsigned char> many(64, 0);
+    for (int i = 0; i < 501; ++i) many.insert(many.end(), ico.begin() + 22, ico.end());
+    const std::string path = Work("many.dll");
+    WriteBytes(path, many);
+    Veskarin v;
+    v.Open(path);
+    EXPECT_EQ(v.Answer("Information"), "Over 500 icons in the file\nso that search is interrupted.");
+    EXPECT_TRUE(v.WaitForTitle("Icon [ 32 x 32 x 16 (766 Bytes) at 00000040 ]")) << v.Title();
+    EXPECT_EQ(Icons(path).size(), 500u);
+}
+
+TEST(Veskarin, SaveAsWritesTheOneImageIcoFile) {
+    const std::string saved = Work("saved.ico");
+    DeleteFileA(saved.c_str());
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved);
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(saved).size() == 766; })) << ReadBytes(saved).size();
+
+    std::vector<uint8_t> expected;
+    FileSource file(Sample());
+    ASSERT_EQ(BuildIconFile(file, Icons(Sample())[0], expected), ImageRead::Ok);
+    EXPECT_EQ(ReadBytes(saved), std::vector<unsigned char>(expected.begin(), expected.end()));
+
+    // Saving again asks before overwriting; No leaves the file alone.
+    WriteBytes(saved, {1, 2, 3});
+    v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved);
+    EXPECT_EQ(v.Answer("Confirmation", IDNO), "File already exists.\nDo you overwrite?");
+    EXPECT_EQ(ReadBytes(saved).size(), 3u);
+    v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved);
+    EXPECT_EQ(v.Answer("Confirmation", IDYES), "File already exists.\nDo you overwrite?");
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(saved).size() == 766; }));
+}
+
+// An .ico of icon `index` of the sample with its colour bits changed: the
+// same style, another picture.
+std::string RepaintedIco(int index, const std::string& name) {
+    std::vector<uint8_t> ico;
+    FileSource file(Sample());
+    BuildIconFile(file, Icons(Sample()).at(static_cast<size_t>(index)), ico);
+    const FoundImage e = Icons(Sample())[static_cast<size_t>(index)];
+    const size_t bits = 22 + 40 + 4 * static_cast<size_t>(e.colorCount);
+    for (size_t i = bits; i < bits + static_cast<size_t>(e.imageSize - e.maskSize); ++i) ico[i] ^= 0x5A;
+    WriteBytes(Work(name), std::vector<unsigned char>(ico.begin(), ico.end()));
+    return Work(name);
+}
+
+TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
+    const std::string target = Work("target.exe");
+    for (const char* old : {"target.000", "target.001"}) DeleteFileA(Work(old).c_str());
+    ASSERT_TRUE(CopyFileA(Sample().c_str(), target.c_str(), FALSE));
+    const std::vector<unsigned char> original = ReadBytes(target);
+    CreateDirectoryA(Work("pick").c_str(), nullptr);  // a folder with one icon to pick
+    const std::string ico = RepaintedIco(0, "pick\\repainted.ico");
+
+    Veskarin v;
+    v.Open(target);
+    ASSERT_TRUE(v.WaitForTitle(Title(target, 0)));
+    v.Press(kReplace);
+    HWND dialog = FindDialog(v.Process(), "Select an icon file for replacement.");
+    ASSERT_NE(dialog, nullptr);
+    // The panel names the icon to be replaced; OK has become Replace.
+    EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 126)) == "32 x 32 x 16 (766 Bytes)"; }))
+        << ControlText(PanelControl(dialog, 126));
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), "Replace(&O)");
+    // Picking the file in the list of its folder shows it in the panel and
+    // puts its name into the name box.
+    AnswerFileDialog(dialog, Work("pick"));
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        list = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr, "SysListView32", nullptr);
+        return list != nullptr && SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 1;
+    }));
+    PostMessageA(list, WM_KEYDOWN, VK_HOME, 1);
+    PostMessageA(list, WM_KEYUP, VK_HOME, 0xC0000001);
+    EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 127)) == "32 x 32 x 16 (766 Bytes)"; }, 5000))
+        << ControlText(PanelControl(dialog, 127));
+    SaveScreenshot("replacedialog");
+    PressDialogButton(dialog, IDOK);
+    EXPECT_EQ(v.Answer("Confirmation for Replacement", IDYES),
+              "Replaceable Icon : 32 x 32 x 16 (766 Bytes)\nSelected Icon : 32 x 32 x 16 (766 Bytes)");
+    EXPECT_EQ(v.Answer("Information"), "The original file has been saved\nas target.000.");
+
+    const std::vector<unsigned char> changed = ReadBytes(target);
+    EXPECT_EQ(changed.size(), original.size());
+    EXPECT_EQ(ReadBytes(Work("target.000")), original);
+    const std::vector<unsigned char> icoBytes = ReadBytes(ico);
+    const size_t at = static_cast<size_t>(Icons(Sample())[0].headerOffset);
+    EXPECT_TRUE(std::equal(icoBytes.begin() + 22, icoBytes.end(), changed.begin() + static_cast<std::ptrdiff_t>(at)));
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), target, 0, 1, kDarkCyan); }, 5000));
+    EXPECT_FALSE(ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan));
+    EXPECT_EQ(v.Title(), Title(target, 0));
+
+    // No brings the dialog back; Cancel ends without a change.
+    v.ChooseFile(kReplace, "Select an icon file for replacement.", ico);
+    EXPECT_NE(v.Answer("Confirmation for Replacement", IDNO).find("Selected Icon : 32 x 32 x 16"), std::string::npos);
+    HWND again = FindDialog(v.Process(), "Select an icon file for replacement.");
+    ASSERT_NE(again, nullptr);
+    AnswerFileDialog(again, ico);
+    v.Answer("Confirmation for Replacement", IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    EXPECT_EQ(ReadBytes(target), changed);
+    EXPECT_FALSE(FileExists(Work("target.001")));
+
+    // An icon of another style is refused and nothing changes.
+    const std::string other = RepaintedIco(1, "other.ico");
+    v.ChooseFile(kReplace, "Select an icon file for replacement.", other);
+    EXPECT_EQ(v.Answer("Confirmation for Replacement", IDYES),
+              "Replaceable Icon : 32 x 32 x 16 (766 Bytes)\nSelected Icon : 16 x 16 x 256 (1406 Bytes)");
+    EXPECT_EQ(v.Answer("Warning"),
+              "Unable to replace the icon in the file because of\ndifferent style (Size, Width, Height, Colors).");
+    EXPECT_EQ(ReadBytes(target), changed);
+    EXPECT_FALSE(FileExists(Work("target.001")));
+}
+
+TEST(Veskarin, ScrollBarsFollowTheZoomAndScrollThePicture) {
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.Press(kNext);
+    v.Press(kNext);
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 2)));  // 48 x 48
+    EXPECT_EQ(VisibleChild(v.Window(), "ScrollBar", SBS_VERT), nullptr);
+    for (int zoom = 2; zoom <= 7; ++zoom) v.Press(kZoomIn);
+    v.MoveMouseAway();
+    ASSERT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 2, 7, kDarkCyan); }, 5000));
+    RECT client;
+    GetClientRect(v.Window(), &client);
+    ASSERT_GT(7 * 48 + kBarRows, client.bottom);  // taller than the view: a vertical bar
+    HWND bar = VisibleChild(v.Window(), "ScrollBar", SBS_VERT);
+    ASSERT_NE(bar, nullptr);
+    const int bottom = (7 * 48 + kBarRows - client.bottom) / 7;  // the range's end
+    PostMessageA(v.Window(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar));
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 2, 7, kDarkCyan, bottom < 10 ? bottom : 10); }, 5000));
+    SaveScreenshot("scrolled");
+    v.Press(kZoomOut);  // back to a picture that fits: the bar goes
+    EXPECT_TRUE(WaitFor([&] { return VisibleChild(v.Window(), "ScrollBar", SBS_VERT) == nullptr || 6 * 48 + kBarRows > client.bottom; }));
+}
+
+TEST(Veskarin, HoverLabelShowsOverTheButtonAndLeavesNoTrace) {
+    Veskarin v;
+    RECT button;
+    GetWindowRect(v.ButtonWindow(kOpen), &button);
+    const Capture before = CaptureClient(v.Window());
+    auto labelPixels = [&] {
+        const Capture now = CaptureClient(v.Window());
+        int changed = 0;
+        for (int y = kBarRows; y < 60; ++y)
+            for (int x = 40; x < 120; ++x) changed += now.At(x, y) != before.At(x, y);
+        return changed;
+    };
+    SetForegroundWindow(v.Window());
+    SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    EXPECT_TRUE(WaitFor([&] { return labelPixels() > 20; }, 5000));  // "Open" in a framed box
+    SaveScreenshot("hover");
+    RECT window;
+    GetWindowRect(v.Window(), &window);
+    SetCursorPos((window.left + window.right) / 2, window.bottom - 10);
+    EXPECT_TRUE(WaitFor([&] { return labelPixels() == 0; }, 5000));
+}
+
+TEST(Veskarin, AboutBoxAndMissingReadme) {
+    Veskarin v;
+    v.Press(kAbout);
+    HWND about = FindDialog(v.Process(), "About");
+    ASSERT_NE(about, nullptr);
+    SaveScreenshot("about");
+    PressDialogButton(about, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+    v.Press(kHelp);  // no readme beside the program
+    EXPECT_EQ(v.Answer("Error"), "Install the readme file (TORMALE_E.PDF)\nin the same directory.");
+}
+
+TEST(Veskarin, TheWindowKeepsItsMinimumSize) {
+    Veskarin v;
+    RECT r;
+    GetWindowRect(v.Window(), &r);
+    SetWindowPos(v.Window(), nullptr, 0, 0, 300, 120, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitFor([&] {
+        RECT now;
+        GetWindowRect(v.Window(), &now);
+        return now.right - now.left == 440 && now.bottom - now.top >= GetSystemMetrics(SM_CYMIN) + 20;
+    }));
+}
+
+TEST(Veskarin, AnIcoFileShowsItsIconWithoutOffsetAndCannotBeChanged) {
+    std::vector<uint8_t> ico;
+    FileSource file(Sample());
+    ASSERT_EQ(BuildIconFile(file, Icons(Sample())[0], ico), ImageRead::Ok);
+    const std::string one = Work("one.Ico");
+    WriteBytes(one, std::vector<unsigned char>(ico.begin(), ico.end()));
+    std::vector<uint8_t> twoImages = ico;
+    twoImages[4] = 2;  // idCount
+    const std::string two = Work("two.ico");
+    WriteBytes(two, std::vector<unsigned char>(twoImages.begin(), twoImages.end()));
+
+    Veskarin v;
+    v.Open(one);
+    EXPECT_TRUE(v.WaitForTitle("Icon [ 32 x 32 x 16 (766 Bytes) ]")) << v.Title();
+    EXPECT_TRUE(WaitFor([&] { return !v.Enabled(kSaveAs) && !v.Enabled(kReplace) && v.Enabled(kZoomIn); }));
+    // More than one image: refused, and the icon shown stays.
+    v.Open(two);
+    EXPECT_EQ(v.Answer("Error"), "More than one icon contained in the file.");
+    EXPECT_EQ(v.Title(), "Icon [ 32 x 32 x 16 (766 Bytes) ]");
+    EXPECT_TRUE(ShowsIcon(v.Window(), one, 0, 1, kDarkCyan));
+}
+
+TEST(Veskarin, AFileWithoutIconsLeavesNothingToActOn) {
+    const std::string empty = Work("empty.dll");
+    WriteBytes(empty, std::vector<unsigned char>(5000, 0));
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.Open(empty);
+    EXPECT_EQ(v.Answer("Information"), "NO icon in the file.");
+    EXPECT_EQ(v.Title(), "Arvelle");
+    EXPECT_TRUE(WaitFor([&] {
+        return !v.Enabled(kNext) && !v.Enabled(kPrev) && !v.Enabled(kZoomIn) && !v.Enabled(kSaveAs) && !v.Enabled(kReplace);
+    }));
+    EXPECT_FALSE(ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan));  // the old icon is gone
+}
+
+TEST(Veskarin, APleaseWaitBoxAndATopmostWindowDuringALongSearch) {
+    const std::string big = Work("big.exe");
+    WriteBytes(big, std::vector<unsigned char>(150u << 20, 40));  // every byte a candidate
+    Veskarin v;
+    v.Open(big);
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+        for (HWND w : v.Process().Windows())
+            if (w != v.Window() && WindowText(w).empty() && WindowText(GetDlgItem(w, 0xFFFF)) == "Please wait a moment.")
+                box = w;
+        return box != nullptr;
+    })) << "no please-wait box";
+    if (box != nullptr) {
+        EXPECT_TRUE(GetWindowLongA(v.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        SaveScreenshot("pleasewait");
+    }
+    EXPECT_EQ(v.Answer("Information", IDOK, 60000), "NO icon in the file.");
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    EXPECT_FALSE(GetWindowLongA(v.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    DeleteFileA(big.c_str());
+}
+
+TEST(Veskarin, ACdRomIsRefusedForRunningOpeningAndSaving) {
+    Program fromCd("R:\\VESKARIN.EXE");
+    ASSERT_TRUE(fromCd.Started());
+    EXPECT_EQ(fromCd.WaitForExit(), 0);  // silently, without a window
+
+    Veskarin v;
+    v.Open("R:\\sample.exe");
+    EXPECT_EQ(v.Answer("Warning"), "Unable to open a file in the removable (or remote) disk.");
+    EXPECT_EQ(v.Title(), "Arvelle");
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.ChooseFile(kSaveAs, "Assign an icon file to save.", "R:\\saved.ico");
+    EXPECT_EQ(v.Answer("Warning"), "Unable to save to the removable (or remote) disk.");
+    EXPECT_FALSE(FileExists("R:\\saved.ico"));
+}
+
+TEST(Veskarin, OpenRefusesItsOwnFileAndOtherExtensions) {
+    Veskarin v;
+    v.Open(Setting("VESKARIN_EXE"));
+    EXPECT_EQ(v.Answer("Error"), "Unable to open myself.");
+
+    const std::string text = Work("notes.txt");
+    WriteBytes(text, {'h', 'i'});
+    v.Open(text);
+    EXPECT_EQ(v.Answer("Error"), "Select a file with EXE, DLL, or ICO extension.");
+    HWND again = FindDialog(v.Process(), "Select a file to open.");
+    ASSERT_NE(again, nullptr);  // the dialog comes back
+    PressDialogButton(again, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    EXPECT_EQ(v.Title(), "Arvelle");
+}
+
+TEST(Japanese, TitleAndMessagesAreJapanese) {
+    Veskarin v("アルヴェル");
+    ASSERT_NE(v.Window(), nullptr);
+    v.ChooseFile(kOpen, "オープンするファイルの選択", Setting("VESKARIN_EXE"));
+    ASSERT_NE(FindDialog(v.Process(), "エラー"), nullptr);
+    Sleep(500);
+    SaveScreenshot("japanese-message");
+    EXPECT_EQ(v.Answer("エラー"), "自分自身はオープンできません.");
+    v.Press(kAbout);
+    HWND about = FindDialog(v.Process(), "御案内");
+    ASSERT_NE(about, nullptr);
+    Sleep(300);
+    SaveScreenshot("japanese-about");
+    PressDialogButton(about, IDOK);
+    v.Press(kMask);
+    HWND colors = FindDialog(v.Process(), "表示色の選択");
+    ASSERT_NE(colors, nullptr);
+    PressDialogButton(colors, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(colors); }));
+    v.ChooseFile(kOpen, "オープンするファイルの選択", Sample());
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
+    RECT button;
+    GetWindowRect(v.ButtonWindow(kZoomIn), &button);
+    SetForegroundWindow(v.Window());
+    SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    Sleep(500);
+    SaveScreenshot("japanese");  // with the label 拡大 under Zoom In
+}
+
+// What scripts/run.sh shows on a machine without a display (not part of the
+// test run): a real file opened, its first icon magnified.
+TEST(Demo, OpensARealFileForAScreenshot) {
+    Veskarin v;
+    v.Open(Setting("E2E_WORK") + "\\imgscan.exe");
+    ASSERT_TRUE(v.WaitForTitle(Title(Setting("E2E_WORK") + "\\imgscan.exe", 0)));
+    for (int zoom = 2; zoom <= 4; ++zoom) {
+        v.Press(kZoomIn);
+        ASSERT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Setting("E2E_WORK") + "\\imgscan.exe", 0, zoom, kDarkCyan); }, 5000));
+    }
+    SaveScreenshot("veskarin", v.Window());
+}
+
+}  // namespace
