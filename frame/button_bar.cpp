@@ -36,16 +36,16 @@ void CreateButtons(HWND bar) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const ProgramDescription& program = *frame.program;
     for (int i = 0; i < program.buttonCount && i < kMaxButtons; ++i) {
-        const BarButtonSpec& spec = program.buttons[i];
+        const BarButtonPlace& place = program.buttons[i];
         BarButtonNames& names = buttons[i];
-        names.up = ButtonBitmapName(spec.base, frame.osVariant, ButtonState::Up);
-        names.down = ButtonBitmapName(spec.base, frame.osVariant, ButtonState::Down);
-        names.inactive = ButtonBitmapName(spec.base, frame.osVariant, ButtonState::Inactive);
-        const int width = spec.width > 0 ? spec.width : screenWidth - spec.x;
-        names.window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, spec.x, BarTop(), width,
-                                       kBarRows, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+        names.up = ButtonBitmapName(place.base, frame.osVariant, ButtonState::Up);
+        names.down = ButtonBitmapName(place.base, frame.osVariant, ButtonState::Down);
+        names.inactive = ButtonBitmapName(place.base, frame.osVariant, ButtonState::Inactive);
+        const int width = place.width > 0 ? place.width : screenWidth - place.x;
+        names.window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, place.x, BarTop(), width,
+                                       kBarRows, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
                                        frame.instance, nullptr);
-        if (spec.inactive) EnableWindow(names.window, FALSE);
+        if (place.inactive) EnableWindow(names.window, FALSE);
     }
 }
 

@@ -44,3 +44,11 @@ std::string ChooseDisplayCopyPath(bool bitmapInspector) {
     return DisplayCopyPath(fs, temp,
                            bitmapInspector ? DisplayCopyOwner::BitmapInspector : DisplayCopyOwner::IconInspector);
 }
+
+bool FileExists(const char* path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path, &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}

@@ -11,3 +11,5 @@ std::string DriveRoot(const std::string& path);
 bool HasFreeSpace(const std::string& path, uint64_t size);
 // The inspectors' display copy in the temporary directory.
 std::string ChooseDisplayCopyPath(bool bitmapInspector);
+// True when FindFirstFileA finds `path`.
+bool FileExists(const char* path);

@@ -6,7 +6,7 @@
 // What a program tells the frame about itself: names, its bar and its
 // commands. One constant record per program.
 
-struct BarButtonSpec {
+struct BarButtonPlace {
     int id;            // control identifier
     const char* base;  // bitmap base name: "Open" gives OpenUp, Open9Dn, ...
     int x;
@@ -34,7 +34,7 @@ struct ProgramDescription {
     const Message* readmeMissing;
     const Message* readmeNoViewer;
 
-    const BarButtonSpec* buttons;
+    const BarButtonPlace* buttons;
     int buttonCount;             // with the Gap and Space fillers
     const LabelText* labels;     // label k (from 1) is labels[k - 1]
     int commandButtonCount;      // N: labels and command buttons

@@ -2,21 +2,8 @@
 
 #include <cstdint>
 
+#include "scan/image_description.h"
 #include "scan/scan_rules.h"
-
-namespace {
-
-const char* BitCountWord(uint8_t bitCount) {
-    switch (bitCount) {
-        case 1: return "2 ";
-        case 4: return "16 ";
-        case 8: return "256 ";
-        case 24: return "16M ";
-        default: return "";
-    }
-}
-
-}  // namespace
 
 bool DescribeIcoFile(ByteSource& ico, std::string& words) {
     uint8_t directory[22] = {};

@@ -12,7 +12,7 @@ cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-posix.cm
 cmake --build build/win -j "$(nproc)"
 run="$ROOT/build/run"
 rm -rf "$run"; mkdir -p "$run/shots"
-cp build/win/iconinspector/VESKARIN.exe "$run/VESKARIN.EXE"
+cp build/win/veskarin/VESKARIN.exe "$run/VESKARIN.EXE"
 cp build/win/cli/imgscan.exe "$run/imgscan.exe"
 source scripts/wine-env.sh
 source scripts/wine-fonts.sh

@@ -8,7 +8,7 @@ build=$(cd "${1:-$ROOT/build/win}" && pwd)
 work="$build/e2e-work"
 rm -rf "$work"; mkdir -p "$work/shots"
 cp "$build/cli/imgscan.exe" "$work/sample.exe"
-cp "$build/iconinspector/VESKARIN.exe" "$work/VESKARIN.EXE"
+cp "$build/veskarin/VESKARIN.exe" "$work/VESKARIN.EXE"
 
 source "$ROOT/scripts/wine-env.sh"
 source "$ROOT/scripts/wine-fonts.sh"

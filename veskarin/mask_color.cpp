@@ -2,10 +2,10 @@
 
 #include "frame/frame_state.h"
 #include "frame/message_box.h"
-#include "iconinspector/commands.h"
-#include "iconinspector/inspector_state.h"
-#include "iconinspector/resource_ids.h"
-#include "iconinspector/veskarin_texts.h"
+#include "veskarin/commands.h"
+#include "veskarin/veskarin_state.h"
+#include "veskarin/resource_ids.h"
+#include "veskarin/veskarin_texts.h"
 
 namespace {
 

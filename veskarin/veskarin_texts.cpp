@@ -1,4 +1,4 @@
-#include "iconinspector/veskarin_texts.h"
+#include "veskarin/veskarin_texts.h"
 
 namespace veskarin_texts {
 

@@ -4,12 +4,12 @@
 #include "frame/frame_state.h"
 #include "frame/image_view.h"
 #include "frame/shell.h"
-#include "iconinspector/commands.h"
-#include "iconinspector/inspector_state.h"
+#include "veskarin/commands.h"
+#include "veskarin/veskarin_state.h"
 
 namespace {
 
-constexpr BarButtonSpec kButtons[] = {
+constexpr BarButtonPlace kButtons[] = {
     {111, "Gap", 0, 16, 0, true},         {112, "Mask", 16, 32, 100, false},  {113, "Open", 48, 32, 101, false},
     {114, "Prev", 80, 32, 102, true},     {115, "Next", 112, 32, 103, true},  {116, "ZmOut", 144, 32, 104, true},
     {117, "ZmIn", 176, 32, 105, true},    {118, "SaveAs", 208, 32, 106, true}, {119, "Replc", 240, 32, 107, true},

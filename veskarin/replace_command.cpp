@@ -12,10 +12,11 @@
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
-#include "iconinspector/commands.h"
-#include "iconinspector/inspector_state.h"
-#include "iconinspector/resource_ids.h"
-#include "iconinspector/veskarin_texts.h"
+#include "veskarin/commands.h"
+#include "frame/cursor.h"
+#include "veskarin/veskarin_state.h"
+#include "veskarin/resource_ids.h"
+#include "veskarin/veskarin_texts.h"
 #include "imaging/ico_description.h"
 #include "texts/change_messages.h"
 
@@ -77,17 +78,6 @@ UINT_PTR CALLBACK ReplaceHook(HWND panel, UINT message, WPARAM, LPARAM lParam) {
 }
 
 void RepaintReplaceButton(HWND window) { RepaintRect(window, 239, 0, 271, 20); }
-
-bool FileExists(const char* path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path, &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
-}
-
-void WaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); }
-void ArrowCursor() { SetCursor(LoadCursorA(nullptr, IDC_ARROW)); }
 
 // The in-place write, after the user confirmed it. The file is either fully
 // changed or left as it was; the backup is made first.

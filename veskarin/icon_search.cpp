@@ -1,11 +1,12 @@
 #include <windows.h>
 
+#include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
 #include "frame/wait_box.h"
-#include "iconinspector/commands.h"
-#include "iconinspector/inspector_state.h"
+#include "veskarin/commands.h"
+#include "veskarin/veskarin_state.h"
 #include "scan/image_scanner.h"
 #include "texts/search_messages.h"
 
@@ -56,11 +57,11 @@ void SearchIcons(HWND window) {
     SetTopmost(window, true);
     {
         WaitBox wait(window);
-        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+        WaitCursor();
         if (!scanned) result = Scan();
         wait.Close();
     }
-    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    ArrowCursor();
 
     inspector.table = result.entries;
     inspector.fileSize = result.fileSize;

@@ -8,22 +8,14 @@
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
-#include "iconinspector/commands.h"
-#include "iconinspector/inspector_state.h"
-#include "iconinspector/veskarin_texts.h"
+#include "veskarin/commands.h"
+#include "veskarin/veskarin_state.h"
+#include "veskarin/veskarin_texts.h"
 #include "imaging/ico_layout.h"
 
 namespace {
 
 void RepaintSaveButton(HWND window) { RepaintRect(window, 207, 0, 239, 20); }
-
-bool FileExists(const char* path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path, &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
-}
 
 // The save path, or false when the user gave up or was refused.
 bool ChooseSavePath(HWND window, char* path) {

@@ -6,22 +6,14 @@
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
-#include "iconinspector/commands.h"
-#include "iconinspector/inspector_state.h"
-#include "iconinspector/veskarin_texts.h"
+#include "veskarin/commands.h"
+#include "veskarin/veskarin_state.h"
+#include "veskarin/veskarin_texts.h"
 #include "texts/change_messages.h"
 
 namespace {
 
 void RepaintOpenButton(HWND window) { RepaintRect(window, 47, 0, 79, 20); }
-
-bool FileExists(const char* path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path, &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
-}
 
 }  // namespace
 

@@ -7,9 +7,10 @@
 #include "frame/frame_state.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
-#include "iconinspector/commands.h"
-#include "iconinspector/inspector_state.h"
-#include "iconinspector/veskarin_texts.h"
+#include "veskarin/commands.h"
+#include "frame/cursor.h"
+#include "veskarin/veskarin_state.h"
+#include "veskarin/veskarin_texts.h"
 #include "scan/image_description.h"
 #include "scan/scan_rules.h"
 
@@ -23,9 +24,6 @@ void PublishToolView() {
 }
 
 namespace {
-
-void WaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); }
-void ArrowCursor() { SetCursor(LoadCursorA(nullptr, IDC_ARROW)); }
 
 std::string TitleLine(const FoundImage& entry) {
     std::string title = "Icon [ " + DescribeIcon(entry);
