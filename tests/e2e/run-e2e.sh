@@ -22,6 +22,9 @@ mkdir -p "$work/cdrom"
 cp "$work/VESKARIN.EXE" "$work/sample.exe" "$work/cdrom/"
 ln -sfn "$work/cdrom" "$WINEPREFIX/dosdevices/r:"
 wine64 reg add 'HKLM\Software\Wine\Drives' /v 'r:' /t REG_SZ /d cdrom /f </dev/null >/dev/null 2>&1
+# The desktop has no PDF viewer: Help must say so (Wine's own prefix sends
+# PDF files to its browser).
+wine64 reg delete 'HKLM\Software\Classes\.pdf' /f </dev/null >/dev/null 2>&1 || true
 wineserver -k; wineserver -p  # the drive types are read when Wine starts
 wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 winpath() { echo "Z:${1//\//\\}"; }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -430,6 +431,32 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
     EXPECT_FALSE(FileExists(Work("target.001")));
 }
 
+TEST(Veskarin, WhenAllThousandBackupNamesAreTakenTheyAreDeletedAndNumberingRestarts) {
+    const std::string target = Work("full.exe");
+    ASSERT_TRUE(CopyFileA(Sample().c_str(), target.c_str(), FALSE));
+    for (int n = 0; n < 1000; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "full.%03d", n);
+        WriteBytes(Work(name), {'o', 'l', 'd'});
+    }
+    const std::vector<unsigned char> original = ReadBytes(target);
+    const std::string ico = RepaintedIco(0, "wrap.ico");
+
+    Veskarin v;
+    v.Open(target);
+    ASSERT_TRUE(v.WaitForTitle(Title(target, 0)));
+    v.ChooseFile(kReplace, "Select an icon file for replacement.", ico);
+    v.Answer("Confirmation for Replacement", IDYES);
+    EXPECT_EQ(v.Answer("Warning"),
+              "Extension is full for saving the original file\nso that all previous files (xxx.000 - xxx.999) are deleted.\n"
+              "Again the file for saving starts from xxx.000.");
+    EXPECT_EQ(v.Answer("Information"), "The original file has been saved\nas full.000.");
+    EXPECT_EQ(ReadBytes(Work("full.000")), original);
+    EXPECT_FALSE(FileExists(Work("full.001")));
+    EXPECT_FALSE(FileExists(Work("full.999")));
+    EXPECT_NE(ReadBytes(target), original);
+}
+
 TEST(Veskarin, ScrollBarsFollowTheZoomAndScrollThePicture) {
     Veskarin v;
     v.Open(Sample());
@@ -476,7 +503,7 @@ TEST(Veskarin, HoverLabelShowsOverTheButtonAndLeavesNoTrace) {
     EXPECT_TRUE(WaitFor([&] { return labelPixels() == 0; }, 5000));
 }
 
-TEST(Veskarin, AboutBoxAndMissingReadme) {
+TEST(Veskarin, AboutBoxAndTheReadmeMissingUnreadableOrOpened) {
     Veskarin v;
     v.Press(kAbout);
     HWND about = FindDialog(v.Process(), "About");
@@ -486,6 +513,28 @@ TEST(Veskarin, AboutBoxAndMissingReadme) {
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
     v.Press(kHelp);  // no readme beside the program
     EXPECT_EQ(v.Answer("Error"), "Install the readme file (TORMALE_E.PDF)\nin the same directory.");
+    // A readme beside the program, but nothing registered to open PDF files.
+    const std::string readme = Work("TORMALE_E.PDF");
+    WriteBytes(readme, {'%', 'P', 'D', 'F'});
+    v.Press(kHelp);
+    EXPECT_EQ(v.Answer("Error"),
+              "Unable to open the readme file (TORMALE_E.PDF)\nbecause of being NO software to read PDF documents.");
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    // With a viewer registered, Help hands the readme to it.
+    const std::string opened = Work("opened.pdf");
+    const std::string viewer = "C:\\windows\\system32\\cmd.exe /c copy \"%1\" \"" + opened + "\"";
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "E2EViewer\\shell\\open\\command", 0, nullptr, 0,
+                              KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(viewer.c_str()), static_cast<DWORD>(viewer.size() + 1));
+    RegCloseKey(key);
+    RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "E2EViewer", 9);
+    v.Press(kHelp);
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(opened) == std::vector<unsigned char>{'%', 'P', 'D', 'F'}; }));
+    EXPECT_TRUE(v.NoDialogs());
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".pdf");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "E2EViewer");
+    DeleteFileA(readme.c_str());
 }
 
 TEST(Veskarin, TheWindowKeepsItsMinimumSize) {
