@@ -481,7 +481,7 @@ TEST(Veskarin, ScrollBarsFollowTheZoomAndScrollThePicture) {
     EXPECT_TRUE(WaitFor([&] { return VisibleChild(v.Window(), "ScrollBar", SBS_VERT) == nullptr || 6 * 48 + kBarRows > client.bottom; }));
 }
 
-TEST(Veskarin, HoverLabelShowsOverTheButtonAndLeavesNoTrace) {
+TEST(Veskarin, HoverLabelShowsOnlyWhileTheProgramIsActiveAndLeavesNoTrace) {
     Veskarin v;
     RECT button;
     GetWindowRect(v.ButtonWindow(kOpen), &button);
@@ -493,8 +493,31 @@ TEST(Veskarin, HoverLabelShowsOverTheButtonAndLeavesNoTrace) {
             for (int x = 40; x < 120; ++x) changed += now.At(x, y) != before.At(x, y);
         return changed;
     };
+    const int overX = (button.left + button.right) / 2, overY = (button.top + button.bottom) / 2;
+    auto hover = [&] {
+        SetCursorPos(overX - 2, overY);
+        Sleep(50);
+        SetCursorPos(overX, overY);
+    };
+    // While another program is active, the bar shows no label.
+    RECT screen;
+    GetWindowRect(GetDesktopWindow(), &screen);
+    HWND other = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE | WS_BORDER, screen.right - 120,
+                                 screen.bottom - 60, 100, 40, nullptr, nullptr, nullptr, nullptr);
+    auto pump = [] {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    };
+    SetForegroundWindow(other);
+    EXPECT_TRUE(WaitFor([&] { pump(); return GetForegroundWindow() == other; }));
+    hover();
+    WaitFor([&] { pump(); return false; }, 1000);
+    EXPECT_EQ(labelPixels(), 0);
+    DestroyWindow(other);
+    SetCursorPos(overX, screen.bottom - 10);
+
     SetForegroundWindow(v.Window());
-    SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    hover();
     EXPECT_TRUE(WaitFor([&] { return labelPixels() > 20; }, 5000));  // "Open" in a framed box
     SaveScreenshot("hover");
     RECT window;
