@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on a Debian machine, once.
 set -euo pipefail
 
-packages=(cmake ninja-build make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb
+packages=(cmake ninja-build make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb
           fonts-wine fonts-ipafont-gothic locales imagemagick clang libclang-rt-14-dev python3)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every test: the artwork check, native unit tests, the same under AddressSanitizer and UBSan,
-# the Windows build's tests under Wine, and a short run of each fuzzer.
+# the Windows build's tests under Wine, a 32-bit compile, the end-to-end sessions and a short
+# run of each fuzzer.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
@@ -33,6 +34,11 @@ ctest --test-dir build/win --output-on-failure
 bash scripts/check-imgscan.sh build/win/cli/imgscan.exe
 wine_stop
 trap - EXIT
+
+step "32-bit Windows build of the programs (compile only: this Wine runs 64-bit programs)"
+cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686-posix.cmake -DIMG_TESTS=OFF \
+  -DIMG_BENCH=OFF >/dev/null
+cmake --build build/win32 -j "$jobs"
 
 step "end-to-end sessions of the programs under Wine in Xvfb"
 bash tests/e2e/run-e2e.sh build/win
