@@ -137,9 +137,18 @@ void SaveScreenshot(const std::string& name, HWND window = nullptr) {
     HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
     const uint32_t imageSize = static_cast<uint32_t>((width * 3 + 3) / 4 * 4 * height);
+    // The program may still be painting what the test has just checked: take
+    // the picture once the screen has stopped changing.
+    std::vector<unsigned char> previous;
+    for (int tries = 0; tries < 20; ++tries) {
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        const auto* now = static_cast<const unsigned char*>(bits);
+        if (!previous.empty() && std::equal(previous.begin(), previous.end(), now)) break;
+        previous.assign(now, now + imageSize);
+        Sleep(150);
+    }
     std::vector<unsigned char> file(54);
     file[0] = 'B', file[1] = 'M';
     auto put = [&](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i)); };
