@@ -520,7 +520,7 @@ TEST(Veskarin, HoverLabelShowsOnlyWhileTheProgramIsActiveAndLeavesNoTrace) {
     SetForegroundWindow(other);
     EXPECT_TRUE(WaitFor([&] { pump(); return GetForegroundWindow() == other; }));
     hover();
-    WaitFor([&] { pump(); return false; }, 1000);
+    WaitFor([&] { pump(); return false; }, 1000);  // a second for the program to draw one, if it would
     EXPECT_EQ(labelPixels(), 0);
     DestroyWindow(other);
     SetCursorPos(overX, screen.bottom - 10);
@@ -535,7 +535,7 @@ TEST(Veskarin, HoverLabelShowsOnlyWhileTheProgramIsActiveAndLeavesNoTrace) {
     EXPECT_TRUE(WaitFor([&] { return labelPixels() == 0; }, 5000));
 }
 
-TEST(Veskarin, AboutBoxAndTheReadmeMissingUnreadableOrOpened) {
+TEST(Veskarin, AboutBoxAndHelpWithoutReadmeWithoutViewerAndWithAViewer) {
     Veskarin v;
     v.Press(kAbout);
     HWND about = FindDialog(v.Process(), "About");
