@@ -10,12 +10,15 @@ WINE_XVFB_PID=""
 wine_start() {
   local display=${WINE_DISPLAY:-}
   if [ -z "$display" ]; then
-    for n in $(seq 90 130); do
-      if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then display=$n; break; fi
-    done
-    Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # The server picks a free display itself and names it once it listens,
+    # so that several runs on one machine never race for a number.
+    local named
+    named=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
     WINE_XVFB_PID=$!
-    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -s "$named" ] && break; sleep 0.1; done
+    display=$(head -n 1 "$named")
+    rm -f "$named"
   fi
   export DISPLAY=:$display
   mkdir -p "$WINEPREFIX"
