@@ -44,6 +44,8 @@ void UpdateCommandButtons() {
                                 (zoom + 1) * frame.imageHeight < frame.screenHeight);
     EnableBarButton("SaveAs", !tool.fileMode);
     EnableBarButton("Replc", !tool.fileMode);
+    const ProgramHooks* hooks = frame.program->hooks;
+    if (hooks != nullptr && hooks->updateOwnButtons != nullptr) hooks->updateOwnButtons();
 }
 
 // The label of a navigation or zoom button just pressed goes back on top of

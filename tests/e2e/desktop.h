@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -66,3 +67,47 @@ Capture CaptureClient(HWND window);
 std::vector<unsigned char> ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 bool FileExists(const std::string& path);
+
+// The colour of pixel (x, y) (top row 0) of a BMP file of 1, 4, 8 or 24 bits (uncompressed).
+COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y);
+// A visible child window of this class and style bit (the view's scroll bars).
+HWND VisibleChild(HWND parent, const char* className, LONG style);
+// The text of a control of another process, asked of the control itself.
+std::string ControlText(HWND control);
+// A control of the panel (the child dialog) inside a file dialog.
+HWND PanelControl(HWND dialog, int id);
+// Saves the screen (or the window's rectangle of it) as shots\NAME.bmp in the work folder.
+void SaveScreenshot(const std::string& name, HWND window = nullptr);
+
+// One run of an inspector (or gallery): its main window with the bar of
+// buttons, driven by control identifiers.
+class MainWindow {
+public:
+    // Starts `exe` and waits for its window (class `className`, title
+    // `displayName`) and for the bar button `lastButton`.
+    MainWindow(const std::string& exe, const char* className, const char* displayName, int lastButton);
+    HWND Window() const { return window_; }
+    const Program& Process() const { return program_; }
+
+    HWND ButtonWindow(int id) const;
+    void Press(int id) const { PostMessageA(ButtonWindow(id), BM_CLICK, 0, 0); }
+    bool Enabled(int id) const { return IsWindowEnabled(ButtonWindow(id)) != FALSE; }
+
+    std::string Title() const { return WindowText(window_); }
+    bool WaitForTitle(const std::string& title) const {
+        return WaitFor([&] { return Title() == title; });
+    }
+    // Presses a button and answers the file dialog that it opens.
+    void ChooseFile(int button, const char* dialogTitle, const std::string& path) const;
+    // The message box with this caption; its text, after pressing `answer`.
+    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000) const;
+    // The label of a button just pressed stays over the picture until the
+    // mouse moves: move it to the bottom of the window.
+    void MoveMouseAway() const;
+    // No window of the program but the main window is visible.
+    bool NoDialogs() const;
+
+private:
+    Program program_;
+    HWND window_ = nullptr;
+};

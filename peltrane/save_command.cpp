@@ -1,0 +1,97 @@
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "fileops/display_copy_file.h"
+#include "fileops/file_system.h"
+#include "frame/cursor.h"
+#include "frame/frame_state.h"
+#include "frame/guards.h"
+#include "frame/image_view.h"
+#include "frame/message_box.h"
+#include "imaging/bmp_layout.h"
+#include "peltrane/commands.h"
+#include "peltrane/peltrane_state.h"
+#include "peltrane/peltrane_texts.h"
+#include "texts/image_messages.h"
+
+namespace {
+
+using namespace peltrane_texts;
+
+void RepaintSaveButton(HWND window) { RepaintRect(window, 175, 0, 207, 20); }
+
+// The save path, or false when the user gave up or was refused.
+bool ChooseSavePath(HWND window, char* path) {
+    static const char kFilter[] = "Bitmap (*.bmp)\0*.bmp\0";
+    for (;;) {
+        std::memset(path, 0, kPathSize);
+        OPENFILENAMEA dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = window;
+        dialog.lpstrFilter = kFilter;
+        dialog.lpstrFile = path;
+        dialog.nMaxFile = kPathSize;
+        dialog.lpstrTitle = kSaveTitle.Text(frame.japanese);
+        dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+        dialog.lpstrDefExt = "BMP";
+        if (!GetSaveFileNameA(&dialog)) {
+            const DWORD error = CommDlgExtendedError();
+            if (error == 0)
+                RepaintSaveButton(window);
+            else
+                ShowMessageFormatted(window, kSaveDialogFailed, static_cast<unsigned long>(error));
+            return false;
+        }
+        RepaintSaveButton(window);
+        if (IsRefusedDrive(DriveRoot(path))) {
+            ShowMessage(window, kSaveRemovable);
+            return false;
+        }
+        if (HasExtension(path, ".BMP")) return true;
+        ShowMessage(window, kSaveWrongExtension);
+    }
+}
+
+}  // namespace
+
+void SaveBitmapCommand(HWND window) {
+    if (!inspector.HasImage() || inspector.bmpFileMode) return;
+    // The answer decides what is written, every time: the bitmap as found,
+    // or with the editor's current palette.
+    bool colorChanged = false;
+    if (palette.HasChange()) {
+        colorChanged = ShowMessage(window, kSaveColorChanged) == IDYES;
+        frame.hoverButton = 0;
+    }
+    char path[kPathSize];
+    if (!ChooseSavePath(window, path)) return;
+    const FoundImage& entry = inspector.Current();
+    if (!HasFreeSpace(path, static_cast<uint64_t>(BitmapFileSize(entry)))) {
+        ShowMessage(window, kNoFreeSpace);
+        return;
+    }
+    if (FileExists(path) && ShowMessage(window, kOverwrite) != IDYES) return;
+
+    WaitCursor();
+    const std::vector<uint8_t> changed = colorChanged ? palette.history.Current() : std::vector<uint8_t>();
+    DisplayCopyResult result = DisplayCopyResult::SourceUnreadable;
+    StdFileSystem fs;
+    {
+        FileSource source(inspector.openPath);
+        if (source.IsOpen()) result = WriteBitmapFile(source, entry, fs, path, colorChanged ? &changed : nullptr);
+    }
+    ArrowCursor();
+    if (result == DisplayCopyResult::SourceUnreadable) {
+        ShowMessage(window, *DisplayCopyMessage(DisplayCopyKind::Bitmap, result));
+        return;
+    }
+    if (result == DisplayCopyResult::NotWritten) {
+        fs.Remove(path);  // never leave a half-written bitmap behind
+        ShowMessage(window, TargetNotMadeMessage());
+        return;
+    }
+    // The changed colours are kept in a file now: closing the editor need not ask.
+    if (colorChanged) palette.history.MarkSaved();
+}
