@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the end-to-end sessions of VESKARIN.EXE under Wine in its own Xvfb
-# display, in English and in Japanese, and converts the screenshots that the
-# sessions took to PNG. Usage: run-e2e.sh BUILD_DIR (the Windows build).
+# Runs the end-to-end sessions of VESKARIN.EXE and PELTRANE.EXE under Wine in
+# its own Xvfb display, in English and in Japanese, and converts the
+# screenshots that the sessions took to PNG. Usage: run-e2e.sh BUILD_DIR (the
+# Windows build). E2E_PROGRAMS="peltrane" runs the sessions of one program.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$ROOT/build/win}" && pwd)
@@ -9,6 +10,9 @@ work="$build/e2e-work"
 rm -rf "$work"; mkdir -p "$work/shots"
 cp "$build/cli/imgscan.exe" "$work/sample.exe"
 cp "$build/veskarin/VESKARIN.exe" "$work/VESKARIN.EXE"
+cp "$build/peltrane/PELTRANE.exe" "$work/PELTRANE.EXE"
+cp "$build/tests/e2e/sample_bitmaps.dll" "$work/"
+cp -r "$ROOT/tests/e2e/bitmaps" "$work/bitmaps"
 
 source "$ROOT/scripts/wine-env.sh"
 source "$ROOT/scripts/wine-fonts.sh"
@@ -19,7 +23,7 @@ wine_japanese_fonts
 # Drive R: is a CD-ROM holding copies of the program and of a file to open:
 # the programs must refuse to run from it, open from it and save to it.
 mkdir -p "$work/cdrom"
-cp "$work/VESKARIN.EXE" "$work/sample.exe" "$work/cdrom/"
+cp "$work/VESKARIN.EXE" "$work/sample.exe" "$work/PELTRANE.EXE" "$work/sample_bitmaps.dll" "$work/cdrom/"
 ln -sfn "$work/cdrom" "$WINEPREFIX/dosdevices/r:"
 wine64 reg add 'HKLM\Software\Wine\Drives' /v 'r:' /t REG_SZ /d cdrom /f </dev/null >/dev/null 2>&1
 # The desktop has no PDF viewer: Help must say so (Wine's own prefix sends
@@ -28,11 +32,13 @@ wine64 reg delete 'HKLM\Software\Classes\.pdf' /f </dev/null >/dev/null 2>&1 || 
 wineserver -k; wineserver -p  # the drive types are read when Wine starts
 wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 winpath() { echo "Z:${1//\//\\}"; }
-export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") E2E_WORK=$(winpath "$work")
-export WINEDEBUG=-all
+export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") PELTRANE_EXE=$(winpath "$work/PELTRANE.EXE")
+export E2E_WORK=$(winpath "$work") WINEDEBUG=-all
 status=0
-wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter='-Japanese.*:Demo.*' </dev/null || status=1
-LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter='Japanese.*' </dev/null || status=1
+for program in ${E2E_PROGRAMS:-veskarin peltrane}; do
+  wine64 "$build/tests/e2e/${program}_e2e.exe" --gtest_filter="${E2E_FILTER:--Japanese.*:Demo.*:Bench.*}" </dev/null || status=1
+  LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/${program}_e2e.exe" --gtest_filter='Japanese.*' </dev/null || status=1
+done
 wine_stop
 trap - EXIT
 for shot in "$work"/shots/*.bmp; do
