@@ -10,4 +10,10 @@ extern const Message kDibShort;
 extern const Message kDibBadInfoSize;
 extern const Message kInspectorDialogFailed;  // the About box cannot be shown
 extern const Message kGalleryDialogFailed;
+// Save As and the changes in place.
+extern const Message kNoFreeSpace;
+// The inspectors' Open.
+extern const Message kOpenDialogFailed;  // format: the error code
+extern const Message kOpenRemovable;
+extern const TextPair kOpenTitle;
 }  // namespace frame_texts

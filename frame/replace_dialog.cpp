@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "frame/button_bar.h"
 #include "frame/frame_state.h"
 #include "frame/guards.h"
-#include "frame/image_view.h"
 #include "frame/message_box.h"
 
 namespace {
@@ -53,7 +53,8 @@ UINT_PTR CALLBACK PanelHook(HWND panel, UINT message, WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void RepaintButton(HWND window, const RECT& r) { RepaintRect(window, r.left, r.top, r.right, r.bottom); }
+// The dialog has closed: the Replace button is drawn in its state at once.
+void RepaintButton(HWND window) { RepaintBarButton(window, "Replc"); }
 
 enum class Reply { End, AskAgain, Replace };
 
@@ -94,12 +95,12 @@ bool ChooseReplacement(HWND window, const ReplaceDialog& spec, char* path) {
         if (!GetOpenFileNameA(&dialog)) {
             const DWORD error = CommDlgExtendedError();
             if (error == 0)
-                RepaintButton(window, spec.replaceButton);
+                RepaintButton(window);
             else
                 ShowMessageFormatted(window, *spec.dialogFailed, static_cast<unsigned long>(error));
             return false;
         }
-        RepaintButton(window, spec.replaceButton);
+        RepaintButton(window);
         if (lstrcmpiA(path, frame.programPath) == 0) {
             ShowMessage(window, *spec.openMyself);
             return false;

@@ -19,7 +19,6 @@ struct ReplaceDialog {
     int panelTemplate;            // the panel's dialog resource
     int replaceableEdit;          // the panel's edit of the shown image
     int selectedEdit;             // and of the file under the cursor
-    RECT replaceButton;           // repainted when the dialog closes
     ChangeKind kind;              // which name test and refusals
     const Message* dialogFailed;  // format: the error code
     const Message* openMyself;

@@ -37,6 +37,18 @@ std::string TitleLine(const FoundImage& entry, const std::string& words) {
 // Shows bitmap `index` instead of the current one. P1: when its dimensions
 // cannot be read, the index goes back, so that title, picture, editor and
 // index always describe the same bitmap.
+// Nothing of the file is shown any more (its bitmap could not be loaded): no
+// picture, the program's title, no command on the table until Open.
+void ShowNothing(HWND window) {
+    FreeDib(frame.dib);
+    inspector.imagePresent = false;
+    PublishToolView();
+    DisableImageButtons();
+    DestroyPaletteEditor(window);
+    SetWindowTextA(window, DisplayName());
+    RepaintImageArea(window);
+}
+
 void ChangeBitmap(HWND window, int index) {
     if (!MayLeavePaletteChange(window, peltrane_texts::kLeaveForNext)) return;
     WaitCursor();
@@ -46,7 +58,7 @@ void ChangeBitmap(HWND window, int index) {
         inspector.currentIndex = index;
         PublishToolView();
         LayoutScrollBars(window);
-        LoadShownBitmap(window, index);
+        if (!LoadShownBitmap(window, index)) ShowNothing(window);
         RefreshPaletteEditor(window);
     }
     ArrowCursor();
@@ -87,18 +99,27 @@ bool ReadShownDimensions(HWND window, int index) {
     return true;
 }
 
-void LoadShownBitmap(HWND window, int index) {
+void ShowNewBitmap(HWND window) {
+    const int index = inspector.currentIndex;
+    if ((!inspector.bmpFileMode && !WriteDisplayCopy(window, index)) || !LoadShownBitmap(window, index)) {
+        ShowNothing(window);
+        return;
+    }
+    RefreshPaletteEditor(window);
+}
+
+bool LoadShownBitmap(HWND window, int index) {
     FreeDib(frame.dib);
     const std::string& source = inspector.bmpFileMode ? inspector.openPath : std::string(frame.displayCopyPath);
     HANDLE file = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ShowMessageFormatted(window, peltrane_texts::kDisplaySourceUnreadable, inspector.openPath.c_str());
-        return;
+        return false;
     }
     const bool read = ReadDibFile(frame.dib, window, file);
     CloseHandle(file);
-    if (!read) return;
+    if (!read) return false;
     RepaintImageArea(window);
     if (LockDib(frame.dib)) {
         const BITMAPINFOHEADER& header = frame.dib.info->bmiHeader;
@@ -112,6 +133,7 @@ void LoadShownBitmap(HWND window, int index) {
         SetWindowTextA(window, TitleLine(shown, inspector.shownWords).c_str());
     }
     UnlockDib(frame.dib);
+    return true;
 }
 
 void PreviousBitmap(HWND window) {
@@ -134,9 +156,4 @@ void ZoomIn(HWND window) {
     if (!inspector.HasImage() || frame.zoomFactor > kMaxZoom - 1) return;
     ++frame.zoomFactor;
     ChangeZoom(window);
-}
-
-bool HasExtension(const char* path, const char* extension) {
-    const size_t length = lstrlenA(path), extensionLength = lstrlenA(extension);
-    return length >= extensionLength && lstrcmpiA(path + length - extensionLength, extension) == 0;
 }

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "frame/button_bar.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/image_view.h"
@@ -62,7 +63,6 @@ void SearchBitmaps(HWND window) {
     inspector.currentIndex = 0;
     inspector.lastIndex = static_cast<int>(result.entries.size()) - 1;
     PublishToolView();
-    if (inspector.bmpFileMode || WriteDisplayCopy(window, 0)) LoadShownBitmap(window, 0);
-    RefreshPaletteEditor(window);
-    RepaintRect(window, 143, 0, 175, 20);
+    ShowNewBitmap(window);
+    RepaintBarButton(window, "ZmIn");
 }

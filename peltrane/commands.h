@@ -8,7 +8,10 @@
 void SearchBitmaps(HWND window);                  // bitmap_search.cpp
 bool WriteDisplayCopy(HWND window, int index);    // bitmap_display.cpp
 bool ReadShownDimensions(HWND window, int index);
-void LoadShownBitmap(HWND window, int index);
+bool LoadShownBitmap(HWND window, int index);
+// After a search or a replacement: the current entry, or nothing of the file
+// when it cannot be shown.
+void ShowNewBitmap(HWND window);
 void PreviousBitmap(HWND window);
 void NextBitmap(HWND window);
 void ZoomOut(HWND window);
@@ -28,6 +31,3 @@ void CloseEditorAsked(HWND window);               // WM_USER + 1 from the editor
 void DestroyPaletteEditor(HWND window);
 void UpdatePaletteButton();                       // painting's rule for Palette Color
 void OnSystemCommand(HWND window, WPARAM command); // minimise and restore hide and show the editor
-
-// Case-insensitive comparison of the end of a path with an extension (".BMP").
-bool HasExtension(const char* path, const char* extension);

@@ -6,14 +6,11 @@
 #include <initializer_list>
 #include <vector>
 
-#include "fileops/backup_numbering.h"
-#include "fileops/file_system.h"
-#include "fileops/palette_writeback.h"
 #include "frame/button_bar.h"
+#include "frame/change_in_place.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/gdi_scope.h"
-#include "frame/guards.h"
 #include "frame/message_box.h"
 #include "imaging/palette_editor_rules.h"
 #include "peltrane/commands.h"
@@ -296,30 +293,13 @@ bool MayLeavePaletteChange(HWND window, const Message& question) {
 
 void SavePaletteCommand(HWND window) {
     if (!palette.Open() || !inspector.HasImage() || !palette.editable) return;
-    WaitCursor();
-    SetWindowTextA(window, frame.program->englishName);
-    if (!HasFreeSpace(inspector.openPath, static_cast<uint64_t>(inspector.fileSize))) {
-        ArrowCursor();
-        ShowMessage(window, peltrane_texts::kNoFreeSpace);
-        return;
-    }
-    StdFileSystem fs;
-    const BackupName backup = NextBackupName(fs, inspector.openPath);
-    if (backup.wrapped) {
-        ArrowCursor();
-        ShowMessage(window, BackupWrappedMessage());
-        WaitCursor();
-    }
-    const ChangeResult result =
-        SavePaletteInPlace(fs, inspector.openPath, inspector.Current(), palette.history.Current(), backup.path);
-    ArrowCursor();
-    const std::string backupName = FileNamePart(backup.path);
-    if (result != ChangeResult::Done) {
-        ShowMessageFormatted(window, *ChangeMessage(ChangeKind::PaletteSave, result), backupName.c_str());
-        return;
-    }
+    const FoundImage& entry = inspector.Current();
+    const InPlaceChange change = ChangeFileInPlace(window, ChangeKind::PaletteSave, inspector.openPath,
+                                                   inspector.fileSize, int64_t{entry.headerOffset} + 40,
+                                                   palette.history.Current());
+    if (!change.done) return;
     palette.history.MarkSaved();  // only now that the file holds it
-    ShowMessageFormatted(window, SavedAsMessage(), backupName.c_str());
+    ShowMessageFormatted(window, SavedAsMessage(), change.backupName.c_str());
 }
 
 void CloseEditorAsked(HWND window) {

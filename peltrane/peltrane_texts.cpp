@@ -19,10 +19,7 @@ const Message kLeaveForExit{"Do you exit the application without saving\nthe col
                             "このビットマップのパレット・カラー変更を\n保存しないでアプリケーションを終了しますか？", "質問",
                             Q};
 
-const Message kOpenDialogFailed{"GetOpenFileName error 0x%lx", "Error", "GetOpenFileName エラー 0x%lx", "エラー", E};
 const Message kOpenMyself{"Cannot open myself.", "Error", "自分自身はオープンできません.", "エラー", E};
-const Message kOpenRemovable{"Unable to open a file in the removable (or remote) disk.", "Warning",
-                             "リムーバブル(またはリモート)・ディスクのファイルはオープンできません.", "警告", W};
 const Message kOpenWrongExtension{"Select a file with EXE, DLL, or BMP extension.", "Error",
                                   "拡張子 EXE/DLL/BMP のファイルを選択してください.", "エラー", W};
 
@@ -34,7 +31,6 @@ const Message kSaveRemovable{"Unable to save to the removable (or remote) disk."
                              "リムーバブル(またはリモート)・ディスクへはセーブできません.", "警告", W};
 const Message kSaveWrongExtension{"Assign a file with BMP extension.", "Error",
                                   "ファイルは拡張子 BMP を持つ必要があります.", "エラー", W};
-const Message kNoFreeSpace{"Free diskspace is not enough.", "Warning", "ディスクの空容量が不足です.", "警告", W};
 const Message kOverwrite{"File already exists.\nDo you overwrite?", "Confirmation",
                          "同名ファイルが存在します.\n重ね書きしますか？", "確認", Q};
 
@@ -44,7 +40,6 @@ const Message kReplaceConfirmation{"", "Confirmation for Replacement", "", "置�
 
 const Pair kReplaceableLine{"Replaceable Bitmap : ", "置換されるBitmap : "};
 const Pair kSelectedLine{"\nSelected Bitmap : ", "\n選択されたBitmap : "};
-const Pair kOpenTitle{"Select a file to open.", "オープンするファイルの選択"};
 const Pair kSaveTitle{"Assign a bitmap file to save.", "保存するファイル名の選択"};
 const Pair kReplaceTitle{"Select a bitmap file for replacement.", "置換するファイルの選択"};
 const Pair kReplaceButton{"Replace(&O)", "置換(&O)"};

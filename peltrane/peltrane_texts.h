@@ -16,9 +16,7 @@ extern const Message kLeaveForClose;    // the editor's Close
 extern const Message kLeaveForExit;
 
 // Open.
-extern const Message kOpenDialogFailed;  // format: the error code
 extern const Message kOpenMyself;
-extern const Message kOpenRemovable;
 extern const Message kOpenWrongExtension;
 
 // Save As.
@@ -26,22 +24,16 @@ extern const Message kSaveColorChanged;  // "Do you save a color changed bitmap?
 extern const Message kSaveDialogFailed;  // format: the error code
 extern const Message kSaveRemovable;
 extern const Message kSaveWrongExtension;
-extern const Message kNoFreeSpace;
 extern const Message kOverwrite;
 
 // Replace.
 extern const Message kReplaceDialogFailed;  // format: the error code
 extern const Message kReplaceConfirmation;  // caption only: the text is built
 
-struct Pair {
-    const char* english;
-    const char* japanese;
-    const char* Text(bool inJapanese) const { return inJapanese ? japanese : english; }
-};
+using Pair = TextPair;
 extern const Pair kReplaceableLine;  // "Replaceable Bitmap : "
 extern const Pair kSelectedLine;     // "\nSelected Bitmap : "
-extern const Pair kOpenTitle;        // the file dialogs' titles
-extern const Pair kSaveTitle;
+extern const Pair kSaveTitle;        // the file dialogs' titles
 extern const Pair kReplaceTitle;
 extern const Pair kReplaceButton;    // "Replace(&O)"
 extern const Pair kNoMoreChange;     // the palette editor's status line at 299 changes

@@ -3,13 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "fileops/backup_numbering.h"
 #include "fileops/bitmap_replacement.h"
 #include "fileops/file_system.h"
 #include "fileops/in_place_change.h"
-#include "frame/cursor.h"
+#include "frame/change_in_place.h"
 #include "frame/frame_state.h"
-#include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/replace_dialog.h"
 #include "imaging/bmp_description.h"
@@ -32,49 +30,14 @@ bool DescribeBmpPath(const char* path, std::string& words) {
 // changed or left as it was; the backup is made first. The table stays: the
 // new bitmap has the old one's place and sizes.
 void ReplaceBitmap(HWND window, const char* bmpPath) {
-    InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
     std::vector<uint8_t> image;
-    {
-        FileSource bmp(bmpPath);
-        if (!bmp.IsOpen()) {
-            ShowMessage(window, *ChangeMessage(ChangeKind::BitmapReplace, ChangeResult::NewImageUnreadable));
-            return;
-        }
-        FileSource file(inspector.openPath);
-        const ChangeResult check = file.IsOpen() ? CheckBitmapReplacement(file, inspector.Current(), bmp, image)
-                                                 : ChangeResult::SourceUnreadable;
-        if (check != ChangeResult::Done) {
-            ShowMessage(window, *ChangeMessage(ChangeKind::BitmapReplace, check));
-            return;
-        }
-    }
-    WaitCursor();
-    SetWindowTextA(window, frame.program->englishName);
-    if (!HasFreeSpace(inspector.openPath, static_cast<uint64_t>(inspector.fileSize))) {
-        ArrowCursor();
-        ShowMessage(window, kNoFreeSpace);
+    if (!ReadReplacement(window, ChangeKind::BitmapReplace, inspector.openPath, inspector.Current(), bmpPath, CheckBitmapReplacement, image))
         return;
-    }
-    StdFileSystem fs;
-    const BackupName backup = NextBackupName(fs, inspector.openPath);
-    if (backup.wrapped) {
-        ArrowCursor();
-        ShowMessage(window, BackupWrappedMessage());
-        WaitCursor();
-    }
-    const ChangeResult result =
-        ChangeInPlace(fs, inspector.openPath, backup.path, inspector.Current().headerOffset, image);
-    ArrowCursor();
-    const std::string backupName = FileNamePart(backup.path);
-    // Shown again from the file as it now is (also after a failure: the title).
-    if (WriteDisplayCopy(window, inspector.currentIndex)) LoadShownBitmap(window, inspector.currentIndex);
-    RefreshPaletteEditor(window);
-    if (result != ChangeResult::Done) {
-        ShowMessageFormatted(window, *ChangeMessage(ChangeKind::BitmapReplace, result), backupName.c_str());
-        return;
-    }
-    ShowMessageFormatted(window, SavedAsMessage(), backupName.c_str());
+    const InPlaceChange change = ChangeFileInPlace(window, ChangeKind::BitmapReplace, inspector.openPath,
+                                                   inspector.fileSize, inspector.Current().headerOffset, image);
+    // Shown again from the file as it now is (after a refusal too: the title).
+    ShowNewBitmap(window);
+    if (change.done) ShowMessageFormatted(window, SavedAsMessage(), change.backupName.c_str());
 }
 
 }  // namespace
@@ -88,7 +51,6 @@ void ReplaceBitmapCommand(HWND window) {
                          j ? kReplacePanelJ : kReplacePanel,
                          kReplaceableEdit,
                          kSelectedEdit,
-                         {207, 0, 239, 20},
                          ChangeKind::BitmapReplace,
                          &kReplaceDialogFailed,
                          &kOpenMyself,

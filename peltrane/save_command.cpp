@@ -5,11 +5,14 @@
 
 #include "fileops/display_copy_file.h"
 #include "fileops/file_system.h"
+#include "frame/button_bar.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/open_dialog.h"
 #include "imaging/bmp_layout.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
@@ -20,7 +23,7 @@ namespace {
 
 using namespace peltrane_texts;
 
-void RepaintSaveButton(HWND window) { RepaintRect(window, 175, 0, 207, 20); }
+void RepaintSaveButton(HWND window) { RepaintBarButton(window, "SaveAs"); }
 
 // The save path, or false when the user gave up or was refused.
 bool ChooseSavePath(HWND window, char* path) {
@@ -69,7 +72,7 @@ void SaveBitmapCommand(HWND window) {
     if (!ChooseSavePath(window, path)) return;
     const FoundImage& entry = inspector.Current();
     if (!HasFreeSpace(path, static_cast<uint64_t>(BitmapFileSize(entry)))) {
-        ShowMessage(window, kNoFreeSpace);
+        ShowMessage(window, frame_texts::kNoFreeSpace);
         return;
     }
     if (FileExists(path) && ShowMessage(window, kOverwrite) != IDYES) return;

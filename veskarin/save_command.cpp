@@ -4,10 +4,13 @@
 #include <vector>
 
 #include "fileops/file_system.h"
+#include "frame/button_bar.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/open_dialog.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
 #include "veskarin/veskarin_texts.h"
@@ -15,7 +18,7 @@
 
 namespace {
 
-void RepaintSaveButton(HWND window) { RepaintRect(window, 207, 0, 239, 20); }
+void RepaintSaveButton(HWND window) { RepaintBarButton(window, "SaveAs"); }
 
 // The save path, or false when the user gave up or was refused.
 bool ChooseSavePath(HWND window, char* path) {
@@ -56,7 +59,7 @@ void SaveIconCommand(HWND window) {
     char path[kPathSize];
     if (!ChooseSavePath(window, path)) return;
     if (!HasFreeSpace(path, static_cast<uint64_t>(inspector.icoFileSize))) {
-        ShowMessage(window, veskarin_texts::kNoFreeSpace);
+        ShowMessage(window, frame_texts::kNoFreeSpace);
         return;
     }
     if (FileExists(path) && ShowMessage(window, veskarin_texts::kOverwrite) != IDYES) return;

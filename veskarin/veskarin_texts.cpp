@@ -16,10 +16,7 @@ const Message kColorDialogFailed{
     "Unable to display dialog.\nDark cyan color is selected for\ntransparent/reverse pixels in the icon.", "Error",
     "ダイアログを表示できませんので、\nアイコン中の透明色・反転色の表示\n色は、暗シアン色とします.", "エラー", W};
 
-const Message kOpenDialogFailed{"GetOpenFileName error 0x%lx", "Error", "GetOpenFileName エラー 0x%lx", "エラー", E};
 const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオープンできません.", "エラー", E};
-const Message kOpenRemovable{"Unable to open a file in the removable (or remote) disk.", "Warning",
-                             "リムーバブル(またはリモート)・ディスクのファイルはオープンできません.", "警告", W};
 const Message kOpenWrongExtension{"Select a file with EXE, DLL, or ICO extension.", "Error",
                                   "拡張子 EXE/DLL/ICO のファイルを選択してください.", "エラー", W};
 
@@ -29,7 +26,6 @@ const Message kSaveRemovable{"Unable to save to the removable (or remote) disk."
                              "リムーバブル(またはリモート)・ディスクへはセーブできません.", "警告", W};
 const Message kSaveWrongExtension{"Assign a file with ICO extension.", "Error",
                                   "ファイルは拡張子 ICO を持つ必要があります.", "エラー", W};
-const Message kNoFreeSpace{"Free diskspace is not enough.", "Warning", "ディスクの空容量が不足です.", "警告", W};
 const Message kOverwrite{"File already exists.\nDo you overwrite?", "Confirmation",
                          "同名ファイルが存在します.\n重ね書きしますか？", "確認", MessageIcon::Question};
 const Message kTargetNotMade{"Unable to make a target file.", "Error", "書込み用のファイルを作れません.", "エラー", E};
@@ -40,7 +36,6 @@ const Message kReplaceConfirmation{"", "Confirmation for Replacement", "", "置�
 
 const Pair kReplaceableLine{"Replaceable Icon : ", "置換されるIcon : "};
 const Pair kSelectedLine{"\nSelected Icon : ", "\n選択されたIcon : "};
-const Pair kOpenTitle{"Select a file to open.", "オープンするファイルの選択"};
 const Pair kSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
 const Pair kReplaceTitle{"Select an icon file for replacement.", "置換するファイルの選択"};
 const Pair kReplaceButton{"Replace(&O)", "置換(&O)"};
