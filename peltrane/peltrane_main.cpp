@@ -2,6 +2,7 @@
 
 #include "frame/about.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/image_view.h"
 #include "frame/shell.h"
 #include "peltrane/commands.h"
@@ -23,13 +24,6 @@ constexpr LabelText kLabels[] = {
     {"Zoom In", "拡大"},   {"Save As", "個別保存"}, {"Replace", "置換"},   {"Palette Color", "ﾊﾟﾚｯﾄ･ｶﾗｰ"},
     {"About", "御案内"},   {"Help", "ヘルプ"},      {"Exit", "終了"},
 };
-
-const Message kReadmeMissing{"Install the readme file (TORMALE_E.PDF)\nin the same directory.", "Error",
-                             "説明書ファイル（TORMALE_J.PDF）を同じ\nフォルダーに入れてください.", "エラー",
-                             MessageIcon::Error};
-const Message kReadmeNoViewer{
-    "Unable to open the readme file (TORMALE_E.PDF)\nbecause of being NO software to read PDF documents.", "Error",
-    "PDF 文書の閲覧ソフトが無いので、\n説明書（TORMALE_J.PDF）を開けません.", "エラー", MessageIcon::Error};
 
 // Hover numbers of the navigation and zoom buttons: the label of the one just
 // pressed is drawn again after the repaint.
@@ -73,7 +67,7 @@ const ProgramHooks kHooks{MayClose, BeforeShutDown, OnSystemCommand, OnUserMessa
 
 const ProgramDescription kPeltrane{
     "PELTRANE", "Dun_marra", "Dunmarra", "ダンマラ", "Bitmap [ ", "PELTRANE.EXE", "TORMALE_E.PDF", "TORMALE_J.PDF",
-    true, true, &kReadmeMissing, &kReadmeNoViewer,
+    true, true, &frame_texts::kInspectorReadmeMissing, &frame_texts::kInspectorReadmeNoViewer,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 11, 19, -1, kPreviousHover,
     OnCommand, nullptr, &kHooks,
 };

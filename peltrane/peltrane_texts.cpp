@@ -25,14 +25,8 @@ const Message kOpenWrongExtension{"Select a file with EXE, DLL, or BMP extension
 
 const Message kSaveColorChanged{"Do you save a color changed bitmap?", "Question",
                                 "カラー変更したビットマップを保存しますか？", "質問", Q};
-const Message kSaveDialogFailed{"GetSaveFileName error 0x%lx", "Open Error", "GetSaveFileName エラー 0x%lx", "エラー",
-                                E};
-const Message kSaveRemovable{"Unable to save to the removable (or remote) disk.", "Warning",
-                             "リムーバブル(またはリモート)・ディスクへはセーブできません.", "警告", W};
 const Message kSaveWrongExtension{"Assign a file with BMP extension.", "Error",
                                   "ファイルは拡張子 BMP を持つ必要があります.", "エラー", W};
-const Message kOverwrite{"File already exists.\nDo you overwrite?", "Confirmation",
-                         "同名ファイルが存在します.\n重ね書きしますか？", "確認", Q};
 
 const Message kReplaceDialogFailed{"GetOpenFileName error 0x%lx", "Open Error", "GetOpenFileName エラー 0x%lx",
                                    "エラー", E};

@@ -21,10 +21,7 @@ extern const Message kOpenWrongExtension;
 
 // Save As.
 extern const Message kSaveColorChanged;  // "Do you save a color changed bitmap?"
-extern const Message kSaveDialogFailed;  // format: the error code
-extern const Message kSaveRemovable;
 extern const Message kSaveWrongExtension;
-extern const Message kOverwrite;
 
 // Replace.
 extern const Message kReplaceDialogFailed;  // format: the error code

@@ -1,17 +1,15 @@
 #include <windows.h>
 
-#include <cstring>
 #include <vector>
 
 #include "fileops/display_copy_file.h"
 #include "fileops/file_system.h"
-#include "frame/button_bar.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
-#include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/save_dialog.h"
 #include "frame/open_dialog.h"
 #include "imaging/bmp_layout.h"
 #include "peltrane/commands.h"
@@ -23,39 +21,7 @@ namespace {
 
 using namespace peltrane_texts;
 
-void RepaintSaveButton(HWND window) { RepaintBarButton(window, "SaveAs"); }
-
-// The save path, or false when the user gave up or was refused.
-bool ChooseSavePath(HWND window, char* path) {
-    static const char kFilter[] = "Bitmap (*.bmp)\0*.bmp\0";
-    for (;;) {
-        std::memset(path, 0, kPathSize);
-        OPENFILENAMEA dialog{};
-        dialog.lStructSize = sizeof dialog;
-        dialog.hwndOwner = window;
-        dialog.lpstrFilter = kFilter;
-        dialog.lpstrFile = path;
-        dialog.nMaxFile = kPathSize;
-        dialog.lpstrTitle = kSaveTitle.Text(frame.japanese);
-        dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-        dialog.lpstrDefExt = "BMP";
-        if (!GetSaveFileNameA(&dialog)) {
-            const DWORD error = CommDlgExtendedError();
-            if (error == 0)
-                RepaintSaveButton(window);
-            else
-                ShowMessageFormatted(window, kSaveDialogFailed, static_cast<unsigned long>(error));
-            return false;
-        }
-        RepaintSaveButton(window);
-        if (IsRefusedDrive(DriveRoot(path))) {
-            ShowMessage(window, kSaveRemovable);
-            return false;
-        }
-        if (HasExtension(path, ".BMP")) return true;
-        ShowMessage(window, kSaveWrongExtension);
-    }
-}
+const SaveRules kSaveRules{"Bitmap (*.bmp)\0*.bmp\0", "BMP", ".BMP", &kSaveTitle, &kSaveWrongExtension};
 
 }  // namespace
 
@@ -69,13 +35,13 @@ void SaveBitmapCommand(HWND window) {
         frame.hoverButton = 0;
     }
     char path[kPathSize];
-    if (!ChooseSavePath(window, path)) return;
+    if (!ChooseSavePath(window, kSaveRules, path)) return;
     const FoundImage& entry = inspector.Current();
     if (!HasFreeSpace(path, static_cast<uint64_t>(BitmapFileSize(entry)))) {
         ShowMessage(window, frame_texts::kNoFreeSpace);
         return;
     }
-    if (FileExists(path) && ShowMessage(window, kOverwrite) != IDYES) return;
+    if (FileExists(path) && ShowMessage(window, frame_texts::kOverwrite) != IDYES) return;
 
     WaitCursor();
     const std::vector<uint8_t> changed = colorChanged ? palette.history.Current() : std::vector<uint8_t>();
