@@ -557,11 +557,18 @@ TEST(Bench, ChipClickAndOpen) {
     p.Answer("Question", IDYES);
     const std::string large = Setting("BENCH_FILE");
     if (large.empty()) return;
-    const auto start = Clock::now();
-    p.Open(large);
-    WaitFor([&] { return p.Title().rfind("Bitmap [ ", 0) == 0; }, 120000);
-    std::printf("Open to first bitmap of %s (%zu bytes): %.0f ms (file dialog included)\n", large.c_str(),
-                ReadBytes(large).size(), std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    // From OK in the file dialog to the first bitmap's title.
+    for (int run = 0; run < 3; ++run) {
+        p.Press(kOpen);
+        HWND dialog = FindDialog(p.Process(), "Select a file to open.");
+        ASSERT_NE(dialog, nullptr);
+        const auto start = Clock::now();
+        AnswerFileDialog(dialog, large);
+        ASSERT_TRUE(WaitFor([&] { return p.Title() == TitleOf(large, 0); }, 120000)) << p.Title();
+        std::printf("Open to the first bitmap of %s (%zu bytes, %zu bitmaps): %.0f ms\n", large.c_str(),
+                    ReadBytes(large).size(), Bitmaps(large).size(),
+                    std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
 }
 
 }  // namespace
