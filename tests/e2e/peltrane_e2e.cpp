@@ -559,6 +559,8 @@ TEST(Bench, ChipClickAndOpen) {
     if (large.empty()) return;
     // From OK in the file dialog to the first bitmap's title.
     for (int run = 0; run < 3; ++run) {
+        p.Open(Work("bitmaps\\b4.bmp"));  // another title before each run
+        ASSERT_TRUE(p.WaitForTitle("Bitmap [ 40 x 30 x 16 RGB (718 Bytes) ]")) << p.Title();
         p.Press(kOpen);
         HWND dialog = FindDialog(p.Process(), "Select a file to open.");
         ASSERT_NE(dialog, nullptr);
