@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <vector>
