@@ -8,13 +8,16 @@ constexpr size_t kPathLimit = 257;
 
 std::string BesidePath(FileSystem& fs, const std::string& path) {
     std::string candidate = path + ".~";
-    while (fs.Exists(candidate) && candidate.size() < kPathLimit) candidate += '~';
+    while (fs.Exists(candidate)) {
+        if (candidate.size() >= kPathLimit) return {};  // never someone else's file
+        candidate += '~';
+    }
     return candidate;
 }
 
 SwapWrite WriteBesideAndSwap(FileSystem& fs, const std::string& path, const ContentWriter& write) {
     const std::string beside = BesidePath(fs, path);
-    auto sink = fs.Create(beside);
+    auto sink = beside.empty() ? nullptr : fs.Create(beside);
     if (sink == nullptr) return SwapWrite::CreateFailed;  // nothing was made, nothing is removed
     const bool written = write(*sink) && sink->FlushToDisk();  // on the disk before it takes the place
     const bool finished = sink->Finish();  // closed before the swap or the removal

@@ -11,6 +11,7 @@
 // never a part of either.
 
 // A free name beside `path` for its new content: path + ".~", ".~~", ...
+// while shorter than 257 characters; empty when every such name is taken.
 std::string BesidePath(FileSystem& fs, const std::string& path);
 
 enum class SwapWrite { Done, CreateFailed, WriteFailed, SwapFailed };

@@ -51,4 +51,14 @@ TEST(WriteNewFile, AFailedNewFileLeavesNothing) {
     EXPECT_TRUE(fs.files.empty());
 }
 
+TEST(WriteNewFile, EveryNameBesideTakenIsACreateFailure) {
+    MemoryFileSystem fs;
+    for (std::string name = kTarget + ".~"; name.size() <= 257; name += '~') fs.files[name] = kOld;
+    const size_t taken = fs.files.size();
+    EXPECT_EQ(BesidePath(fs, kTarget), "");
+    EXPECT_FALSE(Save(fs));
+    EXPECT_EQ(fs.files.size(), taken);
+    for (const auto& file : fs.files) EXPECT_EQ(file.second, kOld);
+}
+
 }  // namespace
