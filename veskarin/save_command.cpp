@@ -3,10 +3,12 @@
 #include <cstring>
 
 #include "fileops/display_copy_file.h"
+#include "frame/button_bar.h"
 #include "frame/frame_state.h"
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/open_dialog.h"
 #include "frame/win32_file_system.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
@@ -14,7 +16,7 @@
 
 namespace {
 
-void RepaintSaveButton(HWND window) { RepaintRect(window, 207, 0, 239, 20); }
+void RepaintSaveButton(HWND window) { RepaintBarButton(window, "SaveAs"); }
 
 // The save path, or false when the user gave up or was refused.
 bool ChooseSavePath(HWND window, char* path) {
