@@ -8,6 +8,7 @@
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
+#include "frame/win32_file_system.h"
 
 bool ReadReplacement(HWND window, ChangeKind kind, const std::string& path, const FoundImage& entry,
                      const char* chosenPath, ReplacementCheck check, std::vector<uint8_t>& image) {
@@ -31,12 +32,13 @@ InPlaceChange ChangeFileInPlace(HWND window, ChangeKind kind, const std::string&
     InPlaceChange change;
     WaitCursor();
     SetWindowTextA(window, frame.program->englishName);
-    if (!HasFreeSpace(path, static_cast<uint64_t>(fileSize))) {
+    // Room for the backup and for the new content beside the file.
+    if (!HasFreeSpace(path, SpaceForChangeInPlace(fileSize))) {
         ArrowCursor();
         ShowMessage(window, frame_texts::kNoFreeSpace);
         return change;
     }
-    StdFileSystem fs;
+    Win32FileSystem fs;
     const BackupName backup = NextBackupName(fs, path);
     if (backup.wrapped) {
         ArrowCursor();

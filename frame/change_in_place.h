@@ -10,7 +10,7 @@
 
 // The order every change in place of the inspectors follows (icon and bitmap
 // replacement, palette save): wait cursor, the program's name as the title,
-// the free-space test for the file's size, the next backup name (with the
+// the free-space test (room for the backup and the new content), the next backup name (with the
 // warning when all 1000 names were taken), then the change itself, which
 // backs the file up first and leaves it either fully changed or as it was.
 // A failure's message is shown here; the caller shows the image again and

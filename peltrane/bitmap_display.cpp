@@ -8,6 +8,7 @@
 #include "frame/frame_state.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/win32_file_system.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
 #include "peltrane/peltrane_texts.h"
@@ -77,7 +78,7 @@ void ChangeZoom(HWND window) {
 
 bool WriteDisplayCopy(HWND window, int index) {
     FileSource source(inspector.openPath);
-    StdFileSystem fs;
+    Win32FileSystem fs;
     const DisplayCopyResult result =
         source.IsOpen() ? WriteBitmapFile(source, inspector.table[static_cast<size_t>(index)], fs, frame.displayCopyPath)
                         : DisplayCopyResult::SourceUnreadable;

@@ -10,6 +10,7 @@
 #include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/save_dialog.h"
+#include "frame/win32_file_system.h"
 #include "frame/open_dialog.h"
 #include "imaging/bmp_layout.h"
 #include "peltrane/commands.h"
@@ -46,7 +47,9 @@ void SaveBitmapCommand(HWND window) {
     WaitCursor();
     const std::vector<uint8_t> changed = colorChanged ? palette.history.Current() : std::vector<uint8_t>();
     DisplayCopyResult result = DisplayCopyResult::SourceUnreadable;
-    StdFileSystem fs;
+    // Written beside the target and swapped in: a file the user agreed to
+    // overwrite stays whole unless the new one is complete.
+    Win32FileSystem fs;
     {
         FileSource source(inspector.openPath);
         if (source.IsOpen()) result = WriteBitmapFile(source, entry, fs, path, colorChanged ? &changed : nullptr);
@@ -57,7 +60,6 @@ void SaveBitmapCommand(HWND window) {
         return;
     }
     if (result == DisplayCopyResult::NotWritten) {
-        fs.Remove(path);  // never leave a half-written bitmap behind
         ShowMessage(window, TargetNotMadeMessage());
         return;
     }
