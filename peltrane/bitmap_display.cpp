@@ -41,13 +41,9 @@ std::string TitleLine(const FoundImage& entry, const std::string& words) {
 // Nothing of the file is shown any more (its bitmap could not be loaded): no
 // picture, the program's title, no command on the table until Open.
 void ShowNothing(HWND window) {
-    FreeDib(frame.dib);
     inspector.imagePresent = false;
-    PublishToolView();
-    DisableImageButtons();
     DestroyPaletteEditor(window);
-    SetWindowTextA(window, DisplayName());
-    RepaintImageArea(window);
+    ShowNoImage(window);
 }
 
 void ChangeBitmap(HWND window, int index) {
@@ -65,14 +61,7 @@ void ChangeBitmap(HWND window, int index) {
     ArrowCursor();
 }
 
-void ChangeZoom(HWND window) {
-    WaitCursor();
-    if (ReadShownDimensions(window, inspector.currentIndex)) {
-        LayoutScrollBars(window);
-        RepaintImageArea(window);
-    }
-    ArrowCursor();
-}
+bool ReadCurrentDimensions(HWND window) { return ReadShownDimensions(window, inspector.currentIndex); }
 
 }  // namespace
 
@@ -148,13 +137,9 @@ void NextBitmap(HWND window) {
 }
 
 void ZoomOut(HWND window) {
-    if (!inspector.HasImage() || frame.zoomFactor < 2) return;
-    --frame.zoomFactor;
-    ChangeZoom(window);
+    if (inspector.HasImage()) StepZoom(window, -1, ReadCurrentDimensions);
 }
 
 void ZoomIn(HWND window) {
-    if (!inspector.HasImage() || frame.zoomFactor > kMaxZoom - 1) return;
-    ++frame.zoomFactor;
-    ChangeZoom(window);
+    if (inspector.HasImage()) StepZoom(window, +1, ReadCurrentDimensions);
 }
