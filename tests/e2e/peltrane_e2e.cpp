@@ -471,7 +471,7 @@ TEST(Peltrane, ReplaceAcceptsTheSameSizesWhateverTheCompressionAndRefusesOthers)
     EXPECT_FALSE(FileExists(Work("replace.002")));
 }
 
-TEST(Peltrane, OpenRefusesItsOwnFileOtherExtensionsMissingFilesAndACdRom) {
+TEST(Peltrane, RefusedOpensAndAFileGoneWhileShownLeaveTheWindowConsistent) {
     Peltrane p;
     p.Open(Setting("PELTRANE_EXE"));
     EXPECT_EQ(p.Answer("Error"), "Cannot open myself.");
@@ -497,6 +497,17 @@ TEST(Peltrane, OpenRefusesItsOwnFileOtherExtensionsMissingFilesAndACdRom) {
     EXPECT_EQ(p.Answer("Information"), "NO bitmap in the file.");
     EXPECT_EQ(p.Title(), "Dunmarra");
     EXPECT_TRUE(WaitFor([&] { return !p.Enabled(kNext) && !p.Enabled(kSaveAs) && !p.Enabled(kPalette); }));
+
+    // A file gone while shown: Next says so, and title, picture and index stay.
+    const std::string vanishing = Copy("vanishing.dll");
+    const std::string shown = TitleOf(vanishing, 0);
+    p.OpenShown(vanishing);
+    ASSERT_TRUE(DeleteFileA(vanishing.c_str()));
+    p.Press(kNext);
+    EXPECT_EQ(p.Answer("Error"), "Cannot open a target file.");
+    EXPECT_EQ(p.Title(), shown);
+    EXPECT_TRUE(Shows(p.Window(), kFour, 1));
+    EXPECT_TRUE(WaitFor([&] { return !p.Enabled(kPrev) && p.Enabled(kNext); }));
 }
 
 TEST(Japanese, TitleEditorAndMessagesAreJapanese) {
