@@ -162,10 +162,18 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
     uint8_t scratch[kHeaderSize];
 
     int64_t pos = 0;  // where the chunk scan reads its next chunk
+    auto report = [&](int64_t position) {
+        if (options.progress != nullptr) options.progress->At(position, size);
+    };
     for (;;) {
         if (size - pos < kShortestChunk) break;
         int64_t candidate = reader.FindHeaderByte(pos);
-        if (candidate == -1) break;
+        if (candidate == -1) {
+            // The chunks left hold no 40: the scan moves on window by window
+            // until fewer than 49 bytes are left.
+            report(pos + ((size - pos - kShortestChunk) / kSearchWindow + 1) * kSearchWindow);
+            break;
+        }
         if (candidate == -2) {
             result.outcome = ScanOutcome::OpenFailed;
             return result;
@@ -174,8 +182,10 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
         // holds the candidate starts here, and must be long enough.
         if (candidate - pos >= kSearchWindow) {
             pos += (candidate - pos) / kSearchWindow * kSearchWindow;
+            report(pos);
             if (size - pos < kShortestChunk) break;
         }
+        report(candidate);
         const uint8_t* header = reader.HeaderAt(candidate, scratch);
         if (header == nullptr) {
             result.outcome = ScanOutcome::OpenFailed;

@@ -16,6 +16,3 @@ void MaskColorCommand(HWND window);            // mask_color.cpp
 void OpenCommand(HWND window);                 // open_command.cpp
 void SaveIconCommand(HWND window);             // save_command.cpp
 void ReplaceIconCommand(HWND window);          // replace_command.cpp
-
-// Case-insensitive comparison of the end of a path with an extension (".EXE").
-bool HasExtension(const char* path, const char* extension);

@@ -133,7 +133,3 @@ void ZoomIn(HWND window) {
     ChangeZoom(window);
 }
 
-bool HasExtension(const char* path, const char* extension) {
-    const size_t length = lstrlenA(path), extensionLength = lstrlenA(extension);
-    return length >= extensionLength && lstrcmpiA(path + length - extensionLength, extension) == 0;
-}

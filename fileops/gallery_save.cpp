@@ -1,0 +1,53 @@
+#include "fileops/gallery_save.h"
+
+#include <cstdio>
+
+#include "imaging/bmp_layout.h"
+
+std::string SaveAllTargetName(const std::string& savePath, int index, const char* extension) {
+    const std::string stem = savePath.size() >= 4 ? savePath.substr(0, savePath.size() - 4) : std::string();
+    char number[16];
+    std::snprintf(number, sizeof number, "%03d", index);
+    return stem + number + extension;
+}
+
+SaveRunOutcome RunSave(FileSystem& fs, ByteSource& source, const SaveRun& run) {
+    SaveRunOutcome outcome;
+    bool yesToAll = false;
+    for (int i = run.first; i <= run.last; ++i) {
+        const std::string target = run.saveAll ? SaveAllTargetName(run.savePath, i, run.extension) : run.savePath;
+        if (!yesToAll && fs.Exists(target)) {
+            const OverwriteAnswer answer = run.askOverwrite(target);
+            if (answer == OverwriteAnswer::No) {
+                outcome.result = i == run.first ? SaveRunResult::NothingSaved : SaveRunResult::Interrupted;
+                return outcome;
+            }
+            yesToAll = answer == OverwriteAnswer::YesToAll;
+        }
+        std::vector<uint8_t> bytes;
+        if (run.build(source, (*run.table)[static_cast<size_t>(i)], bytes) != ImageRead::Ok) {
+            outcome.result = SaveRunResult::SourceUnreadable;
+            return outcome;
+        }
+        if (!WriteWholeFile(fs, target, bytes.data(), bytes.size())) {
+            fs.Remove(target);  // no half-written file is left behind
+            outcome.result = SaveRunResult::TargetNotMade;
+            return outcome;
+        }
+        ++outcome.written;
+    }
+    return outcome;
+}
+
+uint64_t RoundUpTo64K(uint64_t size) { return (size + 65535) / 65536 * 65536; }
+
+uint64_t BitmapSaveRoom(const std::vector<FoundImage>& table, int first, int last) {
+    uint64_t room = 1000;
+    for (int i = first; i <= last; ++i) {
+        const int64_t size = BitmapFileSize(table[static_cast<size_t>(i)]);
+        if (size > 0) room += RoundUpTo64K(static_cast<uint64_t>(size));
+    }
+    return room;
+}
+
+uint64_t IconSaveRoom(int count) { return static_cast<uint64_t>(count) * 65536; }

@@ -1,0 +1,49 @@
+#pragma once
+#include "texts/message.h"
+
+// The messages of the two galleries, English and Japanese side by side. The
+// searches' own messages are texts/search_messages.h.
+namespace gallery_texts {
+
+// Open.
+extern const Message kOpenDialogFailed;     // format: the error code
+extern const Message kOpenMyself;
+extern const Message kOpenRemovable;
+extern const Message kOpenWrongExtension;
+extern const Message kNoRoomForPicture;     // the page picture or a thumbnail's file
+
+// Pages.
+extern const Message kSourceUnreadable;
+extern const Message kIconPageNotMade;      // "Unable to make a temporary bitmap file."
+extern const Message kThumbnailNotMade;     // "Cannot make a temporary bitmap file."
+extern const Message kPageNotOpened;
+extern const Message kPageNotRead;
+extern const Message kColorDialogFailed;
+
+// Save As and Save All.
+extern const Message kSaveDialogFailed;     // format: the error code
+extern const Message kSaveNotHardDisk;
+extern const Message kSaveNoFreeSpace;
+extern const Message kConfirmFailed;        // shown without owner, system-modal
+extern const Message kTargetNotMade;
+
+// The words that name the kind of image saved.
+struct SaveTexts {
+    Message wrongExtension;
+    Message nothingSaved;
+    Message interrupted;
+    Message succeeded;
+};
+extern const SaveTexts kIconSaveTexts;
+extern const SaveTexts kBitmapSaveTexts;
+
+struct Pair {
+    const char* english;
+    const char* japanese;
+    const char* Text(bool japanese_) const { return japanese_ ? japanese : english; }
+};
+extern const Pair kOpenTitle;
+extern const Pair kIconSaveTitle;
+extern const Pair kBitmapSaveTitle;
+
+}  // namespace gallery_texts
