@@ -9,6 +9,7 @@
 #include "frame/gallery_window.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
+#include "frame/open_dialog.h"
 
 namespace {
 

@@ -14,7 +14,7 @@ struct GallerySaveKind {
     const char* filter;       // "Icon (*.ico)\0*.ico\0"
     const char* defaultExtension;
     const char* extension;    // ".ICO"
-    const gallery_texts::Pair* title;
+    const TextPair* title;
     const gallery_texts::SaveTexts* texts;
     ImageRead (*build)(ByteSource&, const FoundImage&, std::vector<uint8_t>&);
     // The free bytes the run needs (more than this must be free).

@@ -8,7 +8,9 @@
 #include "frame/detection.h"
 #include "frame/frame_state.h"
 #include "frame/guards.h"
+#include "frame/open_dialog.h"
 #include "frame/shell.h"
+#include "texts/gallery_messages.h"
 
 GalleryView gallery;
 
@@ -200,6 +202,12 @@ void ShutDownGallery(HWND window) {
     if (description != nullptr) description->releasePage();
     gallery.startup.Reset();
     ShutDown(window);
+}
+
+std::string ChooseGallerySource(HWND window) {
+    static const OpenRules kRules{"EXE/DLL (*.exe;*.dll)\0*.exe;*.dll\0", nullptr, &gallery_texts::kOpenMyself,
+                                  &gallery_texts::kOpenWrongExtension};
+    return ChooseFileToOpen(window, kRules);
 }
 
 void RepaintGrid(HWND window) {

@@ -56,5 +56,8 @@ void LeaveStartupPicture();
 void UpdateGalleryButtons();
 // Releases the gallery's pictures, then the frame's ShutDown.
 void ShutDownGallery(HWND window);
+// The Open dialog and its checks for an EXE or DLL; "" when the user gave up
+// or was refused (nothing of the open file changes then).
+std::string ChooseGallerySource(HWND window);
 // Invalidates the client area below the bar, with erasing, and updates it.
 void RepaintGrid(HWND window);

@@ -65,8 +65,3 @@ bool FileExists(const char* path) {
     FindClose(search);
     return true;
 }
-
-bool HasExtension(const char* path, const char* extension) {
-    const size_t length = lstrlenA(path), extensionLength = lstrlenA(extension);
-    return length >= extensionLength && lstrcmpiA(path + length - extensionLength, extension) == 0;
-}

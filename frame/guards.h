@@ -15,7 +15,5 @@ bool HasFreeSpace(const std::string& path, uint64_t size);
 bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed);
 // The inspectors' display copy in the temporary directory.
 std::string ChooseDisplayCopyPath(bool bitmapInspector);
-// Case-insensitive comparison of the end of a path with an extension (".EXE").
-bool HasExtension(const char* path, const char* extension);
 // True when FindFirstFileA finds `path`.
 bool FileExists(const char* path);

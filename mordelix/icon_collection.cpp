@@ -4,7 +4,6 @@
 
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
-#include "frame/gallery_open.h"
 #include "frame/gallery_window.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
@@ -66,8 +65,8 @@ void CollectIcons(HWND window, const std::string& path) {
 }  // namespace
 
 void OpenSourceFile(HWND window) {
-    std::string path;
-    if (!ChooseGallerySource(window, path)) return;
+    const std::string path = ChooseGallerySource(window);
+    if (path.empty()) return;
     if (!HasFreeSpace(frame.displayCopyPath, PagePictureSize())) {
         ShowMessage(window, gallery_texts::kNoRoomForPicture);
         return;

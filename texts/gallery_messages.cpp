@@ -6,10 +6,7 @@ constexpr MessageIcon E = MessageIcon::Error;
 constexpr MessageIcon W = MessageIcon::Warning;
 constexpr MessageIcon I = MessageIcon::Information;
 
-const Message kOpenDialogFailed{"GetOpenFileName error 0x%lx", "Error", "GetOpenFileName エラー 0x%lx", "エラー", E};
 const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオープンできません.", "エラー", E};
-const Message kOpenRemovable{"Unable to open a file in the removable (or remote) disk.", "Warning",
-                             "リムーバブル(またはリモート)・ディスクのファイルはオープンできません.", "警告", W};
 const Message kOpenWrongExtension{"Select a file with EXE or DLL extension.", "Error",
                                   "拡張子 EXE/DLL のファイルを選択してください.", "エラー", W};
 const Message kNoRoomForPicture{"Free diskspace is not enough\nto make a temporary bitmap file.", "Warning",
@@ -51,8 +48,7 @@ const SaveTexts kBitmapSaveTexts{
      "お知らせ", I},
 };
 
-const Pair kOpenTitle{"Select a file to open.", "オープンするファイルの選択"};
-const Pair kIconSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
-const Pair kBitmapSaveTitle{"Assign a bitmap file to save.", "保存するファイル名の選択"};
+const TextPair kIconSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
+const TextPair kBitmapSaveTitle{"Assign a bitmap file to save.", "保存するファイル名の選択"};
 
 }  // namespace gallery_texts

@@ -6,9 +6,7 @@
 namespace gallery_texts {
 
 // Open.
-extern const Message kOpenDialogFailed;     // format: the error code
 extern const Message kOpenMyself;
-extern const Message kOpenRemovable;
 extern const Message kOpenWrongExtension;
 extern const Message kNoRoomForPicture;     // the page picture or a thumbnail's file
 
@@ -37,13 +35,7 @@ struct SaveTexts {
 extern const SaveTexts kIconSaveTexts;
 extern const SaveTexts kBitmapSaveTexts;
 
-struct Pair {
-    const char* english;
-    const char* japanese;
-    const char* Text(bool japanese_) const { return japanese_ ? japanese : english; }
-};
-extern const Pair kOpenTitle;
-extern const Pair kIconSaveTitle;
-extern const Pair kBitmapSaveTitle;
+extern const TextPair kIconSaveTitle;
+extern const TextPair kBitmapSaveTitle;
 
 }  // namespace gallery_texts

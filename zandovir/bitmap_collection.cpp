@@ -6,7 +6,6 @@
 #include "fileops/gallery_save.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
-#include "frame/gallery_open.h"
 #include "frame/gallery_window.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
@@ -72,6 +71,6 @@ void CollectBitmaps(HWND window, const std::string& path) {
 }  // namespace
 
 void OpenSourceFile(HWND window) {
-    std::string path;
-    if (ChooseGallerySource(window, path)) CollectBitmaps(window, path);
+    const std::string path = ChooseGallerySource(window);
+    if (!path.empty()) CollectBitmaps(window, path);
 }
