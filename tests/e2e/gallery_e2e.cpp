@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -601,6 +602,65 @@ TEST(Demo, ZandovirShowsARealFile) {
     ASSERT_TRUE(WaitFor([&] { return z.NoDialogs() && z.Enabled(z.b.saveAll); }, 30000));
     Sleep(500);
     SaveScreenshot("zandovir", z.Window());
+}
+
+}  // namespace
+
+namespace {
+
+// Milliseconds since `start`.
+double Since(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Open (from the file dialog's OK to the first page drawn, a limit message
+// answered at once) and the median of 20 page flips, each one command sent
+// and returned with the new page painted.
+void MeasureGallery(Gallery& g, const std::string& file, int nextCommand, int previousCommand, const char* name) {
+    g.Press(g.b.open);
+    HWND dialog = FindDialog(g.Process(), "Select a file to open.");
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, 0x47C), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    PressDialogButton(dialog, IDOK);
+    for (;;) {
+        if (HWND stop = FindWindowExA(nullptr, nullptr, "#32770", "Search stop")) PressDialogButton(stop, IDOK);
+        if (g.Enabled(g.b.saveAll) && g.NoDialogs()) break;
+        ASSERT_LT(Since(start), 120000.0);
+        Sleep(1);
+    }
+    const double open = Since(start);
+    std::vector<double> flips;
+    for (int i = 0; i < 20; ++i) {
+        QueryPerformanceCounter(&start);
+        SendMessageA(g.Window(), WM_COMMAND, i % 2 == 0 ? nextCommand : previousCommand, 0);
+        flips.push_back(Since(start));
+    }
+    std::printf("%s %s: open to first page %.0f ms, page flip median %.1f ms (%zu entries)\n", name, file.c_str(), open,
+                Median(flips), Found(file, std::string(name) == "MORDELIX" ? SearchKind::GalleryIcons
+                                                                             : SearchKind::GalleryBitmaps)
+                                   .size());
+}
+
+// Figures (not part of the test run; bench/gallery_bench.sh): the prefix's
+// shell32.dll, the largest DLL with icons, and the icon inspector's program,
+// the file with the most bitmaps at hand.
+TEST(Bench, OpenAndPageFlips) {
+    {
+        Mordelix m;
+        MeasureGallery(m, "C:\\windows\\system32\\shell32.dll", 104, 103, "MORDELIX");
+    }
+    Zandovir z;
+    MeasureGallery(z, Work("VESKARIN.EXE"), 103, 102, "ZANDOVIR");
 }
 
 }  // namespace
