@@ -4,11 +4,15 @@
 
 #include "imaging/bmp_layout.h"
 
+std::string NumberedName(const std::string& stem, size_t index, const char* extension) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%03zu", index);
+    return stem + number + extension;
+}
+
 std::string SaveAllTargetName(const std::string& savePath, int index, const char* extension) {
     const std::string stem = savePath.size() >= 4 ? savePath.substr(0, savePath.size() - 4) : std::string();
-    char number[16];
-    std::snprintf(number, sizeof number, "%03d", index);
-    return stem + number + extension;
+    return NumberedName(stem, static_cast<size_t>(index), extension);
 }
 
 SaveRunOutcome RunSave(FileSystem& fs, ByteSource& source, const SaveRun& run) {

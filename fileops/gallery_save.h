@@ -14,6 +14,9 @@
 // characters (its extension), the index with at least three digits, then
 // `extension` (".ICO"): app.ico, 7 -> app007.ICO.
 std::string SaveAllTargetName(const std::string& savePath, int index, const char* extension);
+// `stem`, the index with at least three digits, `extension` (also imgscan's
+// extract: app000.ICO, ...).
+std::string NumberedName(const std::string& stem, size_t index, const char* extension);
 
 // The answer to "File already exists. Do you overwrite?"; a dialog that
 // cannot be shown answers No (after its own message).

@@ -39,13 +39,13 @@ bool ChooseSavePath(HWND window, const GallerySaveKind& kind, char* path) {
 
 const Message& ResultMessage(const GallerySaveKind& kind, SaveRunResult result) {
     switch (result) {
-        case SaveRunResult::Succeeded: return kind.texts->succeeded;
+        case SaveRunResult::Succeeded: return SavedAllMessage(kind.texts->kind);
         case SaveRunResult::NothingSaved: return kind.texts->nothingSaved;
         case SaveRunResult::Interrupted: return kind.texts->interrupted;
         case SaveRunResult::SourceUnreadable: return gallery_texts::kSourceUnreadable;
         case SaveRunResult::TargetNotMade: break;
     }
-    return gallery_texts::kTargetNotMade;
+    return TargetNotMadeMessage();
 }
 
 }  // namespace

@@ -4,7 +4,6 @@ namespace gallery_texts {
 
 constexpr MessageIcon E = MessageIcon::Error;
 constexpr MessageIcon W = MessageIcon::Warning;
-constexpr MessageIcon I = MessageIcon::Information;
 
 const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオープンできません.", "エラー", E};
 const Message kOpenWrongExtension{"Select a file with EXE or DLL extension.", "Error",
@@ -32,20 +31,18 @@ const Message kSaveNotHardDisk{"Unable to save files other than to the hard disk
 const Message kSaveNoFreeSpace{"Free diskspace is not enough.", "Warning", "ディスクの空容量が不足です.", "警告", W};
 const Message kConfirmFailed{"Unable to display dialog.", "System Error", "ダイアログを表示できません.",
                              "システム・エラー", E};
-const Message kTargetNotMade{"Unable to make a target file.", "Error", "書込み用のファイルを作れません.", "エラー", E};
 
 const SaveTexts kIconSaveTexts{
     {"Assign a file with ICO extension.", "Error", "ファイルは拡張子 ICO を持つ必要があります.", "エラー", W},
     {"NO saving work for icon(s).", "Notice", "アイコンの保存作業は行われません.", "通知", W},
     {"Interrupted saving work for icons.", "Notice", "アイコンの保存作業は中断されました.", "通知", W},
-    {"Succeeded to save icon(s) as icon file(s).", "Information", "アイコンはファイルに保存されました.", "お知らせ", I},
+    DisplayCopyKind::Icon,
 };
 const SaveTexts kBitmapSaveTexts{
     {"Assign a file with BMP extension.", "Error", "ファイルは拡張子 BMP を持つ必要があります.", "エラー", W},
     {"NO saving work for bitmap(s).", "Notice", "ビットマップの保存作業は行われません.", "通知", W},
     {"Interrupted saving work for bitmap.", "Notice", "ビットマップの保存作業は中断されました.", "通知", W},
-    {"Succeeded to save bitmap(s) as bitmap file(s).", "Information", "ビットマップはファイルに保存されました.",
-     "お知らせ", I},
+    DisplayCopyKind::Bitmap,
 };
 
 const TextPair kIconSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};

@@ -1,4 +1,5 @@
 #pragma once
+#include "texts/image_messages.h"
 #include "texts/message.h"
 
 // The messages of the two galleries, English and Japanese side by side. The
@@ -23,14 +24,15 @@ extern const Message kSaveDialogFailed;     // format: the error code
 extern const Message kSaveNotHardDisk;
 extern const Message kSaveNoFreeSpace;
 extern const Message kConfirmFailed;        // shown without owner, system-modal
-extern const Message kTargetNotMade;
+// A target that cannot be written: TargetNotMadeMessage (texts/image_messages.h).
 
-// The words that name the kind of image saved.
+// The words that name the kind of image saved; the report of a run that
+// wrote every file is SavedAllMessage (texts/image_messages.h) of `kind`.
 struct SaveTexts {
     Message wrongExtension;
     Message nothingSaved;
     Message interrupted;
-    Message succeeded;
+    DisplayCopyKind kind;
 };
 extern const SaveTexts kIconSaveTexts;
 extern const SaveTexts kBitmapSaveTexts;
