@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "fileops/swap_write.h"
 #include "imaging/bmp_layout.h"
 
 std::string NumberedName(const std::string& stem, size_t index, const char* extension) {
@@ -33,8 +34,9 @@ SaveRunOutcome RunSave(FileSystem& fs, ByteSource& source, const SaveRun& run) {
             outcome.result = SaveRunResult::SourceUnreadable;
             return outcome;
         }
-        if (!WriteWholeFile(fs, target, bytes.data(), bytes.size())) {
-            fs.Remove(target);  // no half-written file is left behind
+        // Written beside the target and swapped in: a file the user agreed
+        // to overwrite stays whole unless the new one is complete.
+        if (!WriteNewFile(fs, target, bytes.data(), bytes.size())) {
             outcome.result = SaveRunResult::TargetNotMade;
             return outcome;
         }

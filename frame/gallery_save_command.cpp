@@ -10,6 +10,7 @@
 #include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/open_dialog.h"
+#include "frame/win32_file_system.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ void SaveGalleryImages(HWND window, const GallerySaveKind& kind, bool saveAll) {
         return answer;
     };
     WaitCursor();
-    StdFileSystem fs;
+    Win32FileSystem fs;
     const SaveRunOutcome outcome = RunSave(fs, source, run);
     ArrowCursor();
     ShowMessage(window, ResultMessage(kind, outcome.result));

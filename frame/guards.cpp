@@ -41,8 +41,10 @@ bool FreeBytes(const std::string& path, uint64_t& available) {
 }
 
 bool HasFreeSpace(const std::string& path, uint64_t size) {
+    const uint64_t margin = 1000;
+    const uint64_t needed = size > UINT64_MAX - margin ? UINT64_MAX : size + margin;
     uint64_t available = 0;
-    return FreeBytes(path, available) && size + 1000 <= available;
+    return FreeBytes(path, available) && needed <= available;
 }
 
 bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed) {

@@ -9,7 +9,8 @@ bool IsRefusedDrive(const std::string& root);
 std::string DriveRoot(const std::string& path);
 // The free bytes on the disk of `path` (64-bit query, W3); false when unknown.
 bool FreeBytes(const std::string& path, uint64_t& available);
-// Room for `size` + 1000 bytes on the disk of `path`.
+// Room for `size` + 1000 bytes on the disk of `path`. A change in place asks
+// for SpaceForChangeInPlace(file size).
 bool HasFreeSpace(const std::string& path, uint64_t size);
 // The galleries' save test: more than `needed` bytes free.
 bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "fileops/file_system.h"
+#include "frame/win32_file_system.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/gallery_window.h"
@@ -81,7 +82,7 @@ void ShowFirstPage(HWND window, ByteSource& file) {
         TopmostScope topmost(window);
         DrawPageIcons(window, file, pixels);
     }
-    StdFileSystem fs;
+    Win32FileSystem fs;
     if (!WriteWholeFile(fs, frame.displayCopyPath, picture.data(), picture.size())) {
         fs.Remove(frame.displayCopyPath);
         ArrowCursor();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "fileops/file_system.h"
+#include "frame/win32_file_system.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/gallery_window.h"
@@ -24,7 +25,7 @@ bool LoadThumbnail(HWND window, ByteSource& file, int k, ThumbnailCell& cell) {
     const FoundImage& entry = gallery.table[static_cast<size_t>(k)];
     std::vector<uint8_t> bmp;
     if (BuildBitmapFile(file, entry, bmp) != ImageRead::Ok) return true;  // an empty cell
-    StdFileSystem fs;
+    Win32FileSystem fs;
     if (!WriteWholeFile(fs, frame.displayCopyPath, bmp.data(), bmp.size())) {
         fs.Remove(frame.displayCopyPath);
         ArrowCursor();
