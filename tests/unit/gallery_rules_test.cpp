@@ -178,14 +178,17 @@ TEST(SaveRun, EveryAnswerOfTheConfirmation) {
 
 TEST(SaveRun, AFailedWriteRemovesItsTargetAndStopsTheRun) {
     SaveFixture s(4);
+    s.fs.files["y002.ICO"] = {7};  // the user agrees to overwrite it
+    s.answers = {OverwriteAnswer::YesToAll};
     s.fs.failWrite = 3;
     s.fs.halfWrite = true;
     const SaveRunOutcome outcome = s.Run(true, "y.ico");
     EXPECT_EQ(outcome.result, SaveRunResult::TargetNotMade);
     EXPECT_EQ(outcome.written, 2);
     EXPECT_EQ(s.fs.files["y001.ICO"], s.Ico(1));  // files written before stay
-    EXPECT_EQ(s.fs.files.count("y002.ICO"), 0u);  // no half file
+    EXPECT_EQ(s.fs.files["y002.ICO"], Bytes{7});   // whole, not half overwritten
     EXPECT_EQ(s.fs.files.count("y003.ICO"), 0u);
+    EXPECT_EQ(s.fs.files.size(), 3u);               // nothing left beside them
 
     SaveFixture unreadable(2);
     unreadable.table[1].headerOffset = static_cast<int32_t>(unreadable.file.size());  // past the end
