@@ -1,14 +1,13 @@
 #include "fileops/gallery_save.h"
 
-#include <cstdio>
 
 #include "fileops/swap_write.h"
 #include "imaging/bmp_layout.h"
 
 std::string NumberedName(const std::string& stem, size_t index, const char* extension) {
-    char number[32];
-    std::snprintf(number, sizeof number, "%03zu", index);
-    return stem + number + extension;
+    std::string digits = std::to_string(index);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    return stem + digits + extension;
 }
 
 std::string SaveAllTargetName(const std::string& savePath, int index, const char* extension) {

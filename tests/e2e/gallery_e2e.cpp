@@ -460,13 +460,33 @@ TEST(Mordelix, AProgressBoxAndATopmostWindowDuringALongSearch) {
     DeleteFileA(big.c_str());
 }
 
+// A bitmap that the search accepts though no compressed bitmap may be
+// top-down (RLE8, height -50). Windows refuses to load it; Wine loads it
+// anyway. Either way the page goes on with the next cells.
+void AppendUnreadableBitmap(std::vector<unsigned char>& dll) {
+    std::vector<uint8_t> header(40, 0);
+    PutU32(header, 0, 40);
+    PutU32(header, 4, 50);
+    PutU32(header, 8, static_cast<uint32_t>(-50));
+    PutU16(header, 12, 1);
+    PutU16(header, 14, 8);
+    PutU32(header, 16, 1);  // BI_RLE8
+    PutU32(header, 20, 100);
+    dll.insert(dll.end(), header.begin(), header.end());
+    for (int i = 0; i < 256; ++i) dll.insert(dll.end(), {static_cast<unsigned char>(i), 0, 200, 0});
+    for (int i = 0; i < 50; ++i) dll.insert(dll.end(), {0, 1});  // end of bitmap
+    dll.insert(dll.end(), 16, 0);
+}
+
 // A DLL of bitmaps: 384 x 288 (halved), 1000 x 20 (labelled), 100 x 50 (its
-// own size), then the bitmaps of the icon gallery's program (its buttons).
+// own size), a malformed compressed one, then the bitmaps of the icon
+// gallery's program (its buttons).
 std::string BitmapDll() {
     std::vector<unsigned char> dll(64, 0);
     AppendBitmap(dll, 384, 288);
     AppendBitmap(dll, 1000, 20);
     AppendBitmap(dll, 100, 50);
+    AppendUnreadableBitmap(dll);
     const std::vector<unsigned char> program = ReadBytes(Setting("MORDELIX_EXE"));
     dll.insert(dll.end(), program.begin(), program.end());
     WriteBytes(Work("bitmaps.dll"), dll);
@@ -488,6 +508,7 @@ TEST(Zandovir, ThumbnailsWithLabelsPagesSelectionAndNoLeakedObjects) {
     EXPECT_EQ(ThumbnailSize(384, 288).width, 192);
     EXPECT_GT(z.ColouredPixels(0, 1, 1, 192, 144), 192 * 144 - 200);  // the halved one fills its cell
     EXPECT_GT(z.ColouredPixels(1, 1, 1, 40, 18), 10);                 // the label "1/6.7"
+    EXPECT_GT(z.ColouredPixels(4), 100);  // the cells after the malformed one load
     EXPECT_EQ(z.ColouredPixels(1, 1, 72, 192, 74), 192 * 3);          // the 192 x 3 thumbnail
     const long objects = z.GdiObjects();
     SaveScreenshot("zandovir-page", z.Window());
