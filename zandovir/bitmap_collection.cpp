@@ -62,9 +62,10 @@ void CollectBitmaps(HWND window, const std::string& path) {
     gallery.openPath = path;
     gallery.pageIndex = 0;
     LeaveStartupPicture();
-    LoadPageThumbnails(window, file);
+    const bool loaded = LoadPageThumbnails(window, file);
     ArrowCursor();
     bitmaps.progress.Close();
+    if (!loaded) ShowMessage(window, gallery_texts::kThumbnailNotMade);
     RepaintGrid(window);
 }
 

@@ -20,7 +20,7 @@ constexpr COLORREF kLineColor = RGB(0, 0, 0);
 
 // Entry k as a BMP file in the temporary file, loaded and scaled by the
 // system, the file deleted. A bitmap the system cannot read leaves its cell
-// empty. False (after the message) when the temporary file cannot be made.
+// empty. False when the temporary file cannot be made.
 bool LoadThumbnail(HWND window, ByteSource& file, int k, ThumbnailCell& cell) {
     const FoundImage& entry = gallery.table[static_cast<size_t>(k)];
     std::vector<uint8_t> bmp;
@@ -28,8 +28,6 @@ bool LoadThumbnail(HWND window, ByteSource& file, int k, ThumbnailCell& cell) {
     Win32FileSystem fs;
     if (!WriteWholeFile(fs, frame.displayCopyPath, bmp.data(), bmp.size())) {
         fs.Remove(frame.displayCopyPath);
-        ArrowCursor();
-        ShowMessage(window, gallery_texts::kThumbnailNotMade);
         return false;
     }
     cell.size = ThumbnailSize(entry.width, entry.height);
@@ -57,9 +55,10 @@ void TurnPage(HWND window, int step) {
         WaitBox wait(window);
         WaitCursor();
         gallery.pageIndex += step;
-        LoadPageThumbnails(window, file);
+        const bool loaded = LoadPageThumbnails(window, file);
         wait.Close();
         ArrowCursor();
+        if (!loaded) ShowMessage(window, gallery_texts::kThumbnailNotMade);
     }
     RepaintGrid(window);
 }

@@ -26,6 +26,9 @@ extern BitmapGallery bitmaps;
 
 void OpenSourceFile(HWND window);          // bitmap_collection.cpp
 // thumbnails.cpp
+// The thumbnails of the page shown, in order; false (the rest of the page
+// empty) when the temporary file cannot be made: the caller says so once its
+// boxes are gone.
 bool LoadPageThumbnails(HWND window, ByteSource& file);
 void NextPage(HWND window);
 void PreviousPage(HWND window);
