@@ -158,7 +158,7 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 
 std::string Work(const std::string& name) { return Setting("E2E_WORK") + "\\" + name; }
 
-void SaveScreenshot(const std::string& name, HWND window) {
+void SaveScreenshot(const std::string& name, HWND window, bool settle) {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window != nullptr) GetWindowRect(window, &area);
     HDC screen = GetDC(nullptr);
@@ -173,7 +173,7 @@ void SaveScreenshot(const std::string& name, HWND window) {
     // The program may still be painting what the test has just checked: take
     // the picture once the screen has stopped changing.
     std::vector<unsigned char> previous;
-    for (int tries = 0; tries < 20; ++tries) {
+    for (int tries = 0; tries < (settle ? 20 : 1); ++tries) {
         BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
         GdiFlush();
         const auto* now = static_cast<const unsigned char*>(bits);

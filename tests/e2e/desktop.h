@@ -71,8 +71,9 @@ bool FileExists(const std::string& path);
 std::string Work(const std::string& name);
 
 // Saves the screen (or a window of it) as shots\NAME.bmp in the work folder,
-// once the screen has stopped changing.
-void SaveScreenshot(const std::string& name, HWND window = nullptr);
+// once the screen has stopped changing (at once without `settle`: a box that
+// is up only for a moment).
+void SaveScreenshot(const std::string& name, HWND window = nullptr, bool settle = true);
 
 // One run of a program: its main window, its bar of buttons and its dialogs.
 class MainWindow {

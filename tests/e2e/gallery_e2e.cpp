@@ -452,8 +452,8 @@ TEST(Mordelix, AProgressBoxAndATopmostWindowDuringALongSearch) {
             if (w != m.Window() && WindowText(w).empty()) text = WindowText(GetDlgItem(w, 123));
         return text.find("Searched :  ") != std::string::npos && text.find("  0%") == std::string::npos;
     }, 30000)) << text;
+    SaveScreenshot("mordelix-progress", nullptr, false);
     EXPECT_TRUE(GetWindowLongA(m.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    SaveScreenshot("mordelix-progress");
     EXPECT_EQ(m.Answer("Information", IDOK, 120000), "NO icon in the file.");
     EXPECT_TRUE(WaitFor([&] { return m.NoDialogs(); }));
     EXPECT_FALSE(GetWindowLongA(m.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
