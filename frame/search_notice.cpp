@@ -3,23 +3,13 @@
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/message_box.h"
+#include "frame/topmost.h"
 #include "frame/wait_box.h"
 #include "texts/search_messages.h"
 
-namespace {
-
-void SetTopmost(HWND window, bool topmost) {
-    HDWP defer = BeginDeferWindowPos(1);
-    defer = DeferWindowPos(defer, window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                           SWP_NOSIZE | SWP_NOMOVE);
-    EndDeferWindowPos(defer);
-}
-
-}  // namespace
-
 ScanResult SearchWithNotices(HWND window, SearchKind kind, bool fileMode, const std::function<ScanResult()>& scan) {
     SetWindowTextA(window, frame.program->englishName);
-    SetTopmost(window, true);
+    TopmostScope topmost(window);  // until the outcome's message has been answered
     ScanResult result;
     {
         // The box gives back the modeless dialog it replaces (the palette editor).
@@ -30,6 +20,5 @@ ScanResult SearchWithNotices(HWND window, SearchKind kind, bool fileMode, const 
     }
     ArrowCursor();
     if (const Message* message = SearchMessage(kind, result.outcome, fileMode)) ShowMessage(window, *message);
-    SetTopmost(window, false);
     return result;
 }

@@ -60,14 +60,14 @@ void ResetControls(HWND dialog, EditorWindow& e) {
 
 void FillPreview(HDC dc, const EditorWindow& e) {
     const RECT& r = e.preview;
-    GdiObject brush(CreateSolidBrush(ColorOf(e)));
-    GdiObject pen(CreatePen(PS_SOLID, 1, ColorOf(e)));
+    GdiObject<HBRUSH> brush(CreateSolidBrush(ColorOf(e)));
+    ScopedPen pen(CreatePen(PS_SOLID, 1, ColorOf(e)));
     Selection b(dc, brush.Get()), p(dc, pen.Get());
     Rectangle(dc, r.left + 2, r.top + 2, r.right - 1, r.bottom - 1);
 }
 
 void Line(HDC dc, COLORREF color, std::initializer_list<POINT> points) {
-    GdiObject pen(CreatePen(PS_SOLID, 1, color));
+    ScopedPen pen(CreatePen(PS_SOLID, 1, color));
     Selection p(dc, pen.Get());
     const POINT* first = points.begin();
     MoveToEx(dc, first->x, first->y, nullptr);
@@ -78,7 +78,7 @@ void Line(HDC dc, COLORREF color, std::initializer_list<POINT> points) {
 void PaintPreview(HDC dc, const EditorWindow& e) {
     const RECT& r = e.preview;
     {
-        GdiObject brush(CreateSolidBrush(ColorOf(e)));
+        GdiObject<HBRUSH> brush(CreateSolidBrush(ColorOf(e)));
         Selection b(dc, brush.Get()), p(dc, GetStockObject(BLACK_PEN));
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
     }
@@ -91,8 +91,8 @@ void PaintPreview(HDC dc, const EditorWindow& e) {
 void PaintChips(HDC dc, const EditorWindow& e) {
     const RECT& r = e.chips;
     {
-        GdiObject face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
-        GdiObject facePen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE)));
+        GdiObject<HBRUSH> face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+        ScopedPen facePen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE)));
         Selection b(dc, face.Get()), p(dc, facePen.Get());
         Rectangle(dc, r.left, r.top, r.right - 1, r.bottom - 1);
     }
@@ -100,7 +100,7 @@ void PaintChips(HDC dc, const EditorWindow& e) {
     Selection p(dc, GetStockObject(BLACK_PEN));
     for (int entry = 0; entry < palette.history.ColorCount(); ++entry) {
         const uint8_t* bgr = current.data() + 4 * entry;
-        GdiObject brush(CreateSolidBrush(RGB(bgr[2], bgr[1], bgr[0])));
+        GdiObject<HBRUSH> brush(CreateSolidBrush(RGB(bgr[2], bgr[1], bgr[0])));
         Selection b(dc, brush.Get());
         const ChipRect chip = ChipOf(GridOf(e), entry);
         Rectangle(dc, chip.left, chip.top, chip.right, chip.bottom);
@@ -202,14 +202,12 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             return TRUE;
         }
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(dialog, &paint);
+            PaintDC dc(dialog);
             if (EditorWindow* e = StateOf(dialog)) {
-                PaintPreview(dc, *e);
-                PaintChips(dc, *e);
+                PaintPreview(dc.Get(), *e);
+                PaintChips(dc.Get(), *e);
                 e->inputGuard = false;
             }
-            EndPaint(dialog, &paint);
             return TRUE;
         }
         case WM_HSCROLL: OnScroll(dialog, wParam, reinterpret_cast<HWND>(lParam)); return TRUE;

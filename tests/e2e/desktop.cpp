@@ -1,7 +1,5 @@
 #include "tests/e2e/desktop.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -158,52 +156,9 @@ bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// The colour of pixel (x, y) (top row 0) of a BMP file of 1, 4, 8 or 24 bits (uncompressed).
-COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y) {
-    auto u32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
-    const uint32_t offBits = u32(10);
-    const int width = static_cast<int>(u32(18)), height = static_cast<int>(u32(22));
-    const int bitCount = bmp[28];
-    const size_t row = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
-    const size_t at = offBits + row * static_cast<size_t>(height - 1 - y);
-    if (bitCount == 24) return RGB(bmp[at + 3 * x + 2], bmp[at + 3 * x + 1], bmp[at + 3 * x]);
-    const int index = bitCount == 8   ? bmp[at + x]
-                      : bitCount == 4 ? (x % 2 == 0 ? bmp[at + x / 2] >> 4 : bmp[at + x / 2] & 15)
-                                      : (bmp[at + x / 8] >> (7 - x % 8)) & 1;
-    const size_t entry = 54 + 4 * static_cast<size_t>(index);
-    return RGB(bmp[entry + 2], bmp[entry + 1], bmp[entry]);
-}
+std::string Work(const std::string& name) { return Setting("E2E_WORK") + "\\" + name; }
 
-// A visible child window of this class and style bit (the view's scroll bars).
-HWND VisibleChild(HWND parent, const char* className, LONG style) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, className) == 0 && IsWindowVisible(child) && (GetWindowLongA(child, GWL_STYLE) & style) == style)
-            return child;
-    }
-    return nullptr;
-}
-
-// The text of a control of another process, asked of the control itself
-// (GetWindowText only sees the text kept by the system, not an edit's).
-std::string ControlText(HWND control) {
-    char text[512] = {};
-    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-// A control of the panel (the child dialog) inside a file dialog.
-HWND PanelControl(HWND dialog, int id) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (std::string(name) == "#32770" && GetDlgItem(child, id) != nullptr) return GetDlgItem(child, id);
-    }
-    return nullptr;
-}
-
-void SaveScreenshot(const std::string& name, HWND window) {
+void SaveScreenshot(const std::string& name, HWND window, bool settle) {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window != nullptr) GetWindowRect(window, &area);
     HDC screen = GetDC(nullptr);
@@ -218,7 +173,7 @@ void SaveScreenshot(const std::string& name, HWND window) {
     // The program may still be painting what the test has just checked: take
     // the picture once the screen has stopped changing.
     std::vector<unsigned char> previous;
-    for (int tries = 0; tries < 20; ++tries) {
+    for (int tries = 0; tries < (settle ? 20 : 1); ++tries) {
         BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
         GdiFlush();
         const auto* now = static_cast<const unsigned char*>(bits);
@@ -234,33 +189,24 @@ void SaveScreenshot(const std::string& name, HWND window) {
     std::memcpy(file.data() + 14, &info.bmiHeader, 40);
     const auto* pixels = static_cast<const unsigned char*>(bits);
     file.insert(file.end(), pixels, pixels + imageSize);
-    WriteBytes(Setting("E2E_WORK") + "\\shots\\" + name + ".bmp", file);
+    WriteBytes(Work("shots\\" + name + ".bmp"), file);
     SelectObject(memory, old);
     DeleteDC(memory);
     DeleteObject(section);
     ReleaseDC(nullptr, screen);
 }
 
-
-MainWindow::MainWindow(const std::string& exe, const char* className, const char* displayName, int lastButton)
+MainWindow::MainWindow(const std::string& exe, const char* className, const char* title, int lastButton)
     : program_(exe) {
-    window_ = program_.FindWindowOf(className, displayName);
+    window_ = program_.FindWindowOf(className, title);
     // The bar comes right after the window.
     if (window_ != nullptr) WaitFor([&] { return ButtonWindow(lastButton) != nullptr; });
-}
-
-HWND MainWindow::ButtonWindow(int id) const {
-    return GetDlgItem(FindWindowExA(window_, nullptr, "IconBarWindow", nullptr), id);
 }
 
 void MainWindow::ChooseFile(int button, const char* dialogTitle, const std::string& path) const {
     Press(button);
     HWND dialog = FindDialog(program_, dialogTitle);
-    if (dialog == nullptr) {
-        ADD_FAILURE() << "no file dialog \"" << dialogTitle << "\"";
-        return;
-    }
-    AnswerFileDialog(dialog, path);
+    if (dialog != nullptr) AnswerFileDialog(dialog, path);
 }
 
 std::string MainWindow::Answer(const char* caption, int answer, int milliseconds) const {
@@ -283,4 +229,38 @@ bool MainWindow::NoDialogs() const {
     for (HWND w : program_.Windows())
         if (w != window_) return false;
     return true;
+}
+
+COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y) {
+    auto u32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
+    const uint32_t offBits = u32(10);
+    const int width = static_cast<int>(u32(18)), height = static_cast<int>(u32(22));
+    const int bitCount = bmp[28];
+    const size_t row = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
+    const size_t at = offBits + row * static_cast<size_t>(height - 1 - y);
+    if (bitCount == 24) return RGB(bmp[at + 3 * x + 2], bmp[at + 3 * x + 1], bmp[at + 3 * x]);
+    const int index = bitCount == 8   ? bmp[at + x]
+                      : bitCount == 4 ? (x % 2 == 0 ? bmp[at + x / 2] >> 4 : bmp[at + x / 2] & 15)
+                                      : (bmp[at + x / 8] >> (7 - x % 8)) & 1;
+    const size_t entry = 54 + 4 * static_cast<size_t>(index);
+    return RGB(bmp[entry + 2], bmp[entry + 1], bmp[entry]);
+}
+
+
+// The text of a control of another process, asked of the control itself
+// (GetWindowText only sees the text kept by the system, not an edit's).
+std::string ControlText(HWND control) {
+    char text[512] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// A control of the panel (the child dialog) inside a file dialog.
+HWND PanelControl(HWND dialog, int id) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (std::string(name) == "#32770" && GetDlgItem(child, id) != nullptr) return GetDlgItem(child, id);
+    }
+    return nullptr;
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -68,28 +67,24 @@ std::vector<unsigned char> ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 bool FileExists(const std::string& path);
 
-// The colour of pixel (x, y) (top row 0) of a BMP file of 1, 4, 8 or 24 bits (uncompressed).
-COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y);
-// A visible child window of this class and style bit (the view's scroll bars).
-HWND VisibleChild(HWND parent, const char* className, LONG style);
-// The text of a control of another process, asked of the control itself.
-std::string ControlText(HWND control);
-// A control of the panel (the child dialog) inside a file dialog.
-HWND PanelControl(HWND dialog, int id);
-// Saves the screen (or the window's rectangle of it) as shots\NAME.bmp in the work folder.
-void SaveScreenshot(const std::string& name, HWND window = nullptr);
+// A file of the sessions' work folder (E2E_WORK).
+std::string Work(const std::string& name);
 
-// One run of an inspector (or gallery): its main window with the bar of
-// buttons, driven by control identifiers.
+// Saves the screen (or a window of it) as shots\NAME.bmp in the work folder,
+// once the screen has stopped changing (at once without `settle`: a box that
+// is up only for a moment).
+void SaveScreenshot(const std::string& name, HWND window = nullptr, bool settle = true);
+
+// One run of a program: its main window, its bar of buttons and its dialogs.
 class MainWindow {
 public:
-    // Starts `exe` and waits for its window (class `className`, title
-    // `displayName`) and for the bar button `lastButton`.
-    MainWindow(const std::string& exe, const char* className, const char* displayName, int lastButton);
+    // Starts `exe` and waits for its window of this class and title, and for
+    // the bar's button `lastButton`.
+    MainWindow(const std::string& exe, const char* className, const char* title, int lastButton);
     HWND Window() const { return window_; }
     const Program& Process() const { return program_; }
 
-    HWND ButtonWindow(int id) const;
+    HWND ButtonWindow(int id) const { return GetDlgItem(FindWindowExA(window_, nullptr, "IconBarWindow", nullptr), id); }
     void Press(int id) const { PostMessageA(ButtonWindow(id), BM_CLICK, 0, 0); }
     bool Enabled(int id) const { return IsWindowEnabled(ButtonWindow(id)) != FALSE; }
 
@@ -104,10 +99,18 @@ public:
     // The label of a button just pressed stays over the picture until the
     // mouse moves: move it to the bottom of the window.
     void MoveMouseAway() const;
-    // No window of the program but the main window is visible.
     bool NoDialogs() const;
 
 private:
     Program program_;
     HWND window_ = nullptr;
 };
+
+// The colour of pixel (x, y) (top row 0) of an uncompressed BMP file of 1, 4, 8 or 24 bits.
+COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y);
+
+// The text of a control of another process, asked of the control itself
+// (GetWindowText only sees the text kept by the system, not an edit's).
+std::string ControlText(HWND control);
+// A control of the panel (the child dialog) inside a file dialog.
+HWND PanelControl(HWND dialog, int id);

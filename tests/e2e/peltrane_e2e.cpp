@@ -26,7 +26,6 @@ constexpr const char* kEditorCaption = "Change Palette Color";
 constexpr const char* kSaveTitle = "Assign a bitmap file to save.";
 constexpr const char* kReplaceTitle = "Select a bitmap file for replacement.";
 
-std::string Work(const std::string& name) { return Setting("E2E_WORK") + "\\" + name; }
 // A real library holding, in this order: 4 bits 40 x 30, 8 bits 33 x 21,
 // RLE8 48 x 32, RLE4 36 x 24, 1 bit 24 x 48, 24 bits 21 x 13, and an 8-bit
 // bitmap with 300 palette entries (tests/e2e/bitmaps).
@@ -536,7 +535,7 @@ TEST(Japanese, TitleEditorAndMessagesAreJapanese) {
 // What scripts/run.sh PELTRANE shows on a machine without a display (not
 // part of the test run): a real program opened, its RLE start-up picture magnified.
 TEST(Demo, OpensARealFileForAScreenshot) {
-    const std::string exe = Work("veskarin-copy.exe");
+    const std::string exe = Setting("DEMO_FILE");
     Peltrane p;
     p.OpenShown(exe);
     const std::vector<FoundImage> found = Bitmaps(exe);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs the end-to-end sessions of VESKARIN.EXE and PELTRANE.EXE under Wine in
-# its own Xvfb display, in English and in Japanese, and converts the
-# screenshots that the sessions took to PNG. Usage: run-e2e.sh BUILD_DIR (the
-# Windows build). E2E_PROGRAMS="peltrane" runs the sessions of one program.
+# Runs the end-to-end sessions of the programs under Wine in its own Xvfb
+# display, in English and in Japanese, and converts the screenshots that the
+# sessions took to PNG. Usage: run-e2e.sh BUILD_DIR (the Windows build);
+# E2E_DRIVERS chooses the drivers (default: all), E2E_FILTER the sessions
+# (a gtest filter; E2E_JAPANESE=0 leaves out the Japanese run).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$ROOT/build/win}" && pwd)
@@ -10,7 +11,10 @@ work="$build/e2e-work"
 rm -rf "$work"; mkdir -p "$work/shots"
 cp "$build/cli/imgscan.exe" "$work/sample.exe"
 cp "$build/veskarin/VESKARIN.exe" "$work/VESKARIN.EXE"
+cp "$build/mordelix/MORDELIX.exe" "$work/MORDELIX.EXE"
+cp "$build/zandovir/ZANDOVIR.exe" "$work/ZANDOVIR.EXE"
 cp "$build/peltrane/PELTRANE.exe" "$work/PELTRANE.EXE"
+# The bitmap inspector opens a real library of sample bitmaps (tests/e2e/bitmaps).
 cp "$build/tests/e2e/sample_bitmaps.dll" "$work/"
 cp -r "$ROOT/tests/e2e/bitmaps" "$work/bitmaps"
 
@@ -23,7 +27,8 @@ wine_japanese_fonts
 # Drive R: is a CD-ROM holding copies of the program and of a file to open:
 # the programs must refuse to run from it, open from it and save to it.
 mkdir -p "$work/cdrom"
-cp "$work/VESKARIN.EXE" "$work/sample.exe" "$work/PELTRANE.EXE" "$work/sample_bitmaps.dll" "$work/cdrom/"
+cp "$work/VESKARIN.EXE" "$work/MORDELIX.EXE" "$work/ZANDOVIR.EXE" "$work/PELTRANE.EXE" "$work/sample.exe" \
+  "$work/sample_bitmaps.dll" "$work/cdrom/"
 ln -sfn "$work/cdrom" "$WINEPREFIX/dosdevices/r:"
 wine64 reg add 'HKLM\Software\Wine\Drives' /v 'r:' /t REG_SZ /d cdrom /f </dev/null >/dev/null 2>&1
 # The desktop has no PDF viewer: Help must say so (Wine's own prefix sends
@@ -32,15 +37,15 @@ wine64 reg delete 'HKLM\Software\Classes\.pdf' /f </dev/null >/dev/null 2>&1 || 
 wineserver -k; wineserver -p  # the drive types are read when Wine starts
 wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 winpath() { echo "Z:${1//\//\\}"; }
-export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") PELTRANE_EXE=$(winpath "$work/PELTRANE.EXE")
-export E2E_WORK=$(winpath "$work") WINEDEBUG=-all
+export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") E2E_WORK=$(winpath "$work")
+export MORDELIX_EXE=$(winpath "$work/MORDELIX.EXE") ZANDOVIR_EXE=$(winpath "$work/ZANDOVIR.EXE")
+export PELTRANE_EXE=$(winpath "$work/PELTRANE.EXE")
+export WINEDEBUG=-all
 status=0
-for program in ${E2E_PROGRAMS:-veskarin peltrane}; do
-  if [ -n "${E2E_FILTER:-}" ]; then  # a few sessions while working on them
-    wine64 "$build/tests/e2e/${program}_e2e.exe" --gtest_filter="$E2E_FILTER" </dev/null || status=1
-  else
-    wine64 "$build/tests/e2e/${program}_e2e.exe" --gtest_filter='-Japanese.*:Demo.*:Bench.*' </dev/null || status=1
-    LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/${program}_e2e.exe" --gtest_filter='Japanese.*' </dev/null || status=1
+for driver in ${E2E_DRIVERS:-veskarin peltrane gallery}; do
+  wine64 "$build/tests/e2e/${driver}_e2e.exe" --gtest_filter="${E2E_FILTER:--Japanese.*:Demo.*:Bench.*}" </dev/null || status=1
+  if [ "${E2E_JAPANESE:-1}" = 1 ]; then
+    LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/${driver}_e2e.exe" --gtest_filter="Japanese.*" </dev/null || status=1
   fi
 done
 wine_stop

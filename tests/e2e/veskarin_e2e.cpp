@@ -25,7 +25,6 @@ enum Button { kMask = 112, kOpen, kPrev, kNext, kZoomOut, kZoomIn, kSaveAs, kRep
 constexpr int kColorCombo = 124;
 constexpr int kBarRows = 20;
 
-std::string Work(const std::string& name) { return Setting("E2E_WORK") + "\\" + name; }
 std::string Sample() { return Work("sample.exe"); }  // a copy of imgscan.exe: 32x32x16, 16x16x256, 48x48x24
 
 std::vector<FoundImage> Icons(const std::string& path) {
@@ -81,6 +80,17 @@ bool ShowsIcon(HWND window, const std::string& path, int index, int zoom, ColorR
         ++compared;
     }
     return compared > 0;
+}
+
+// A visible child window of this class and style bit (the view's scroll bars).
+HWND VisibleChild(HWND parent, const char* className, LONG style) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, className) == 0 && IsWindowVisible(child) && (GetWindowLongA(child, GWL_STYLE) & style) == style)
+            return child;
+    }
+    return nullptr;
 }
 
 // One run of VESKARIN.EXE.
