@@ -1,7 +1,7 @@
 #include "frame/confirm_overwrite.h"
 
 #include "frame/frame_state.h"
-#include "texts/gallery_messages.h"
+#include "frame/frame_texts.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ OverwriteAnswer ConfirmOverwrite(HWND owner) {
         case kConfirmYes: return OverwriteAnswer::Yes;
         case kConfirmYesToAll: return OverwriteAnswer::YesToAll;
         case -1: {
-            const Message& m = gallery_texts::kConfirmFailed;
+            const Message& m = frame_texts::kGalleryDialogFailed;
             MessageBoxA(nullptr, m.Text(frame.japanese), m.Caption(frame.japanese), MB_ICONERROR | MB_SYSTEMMODAL);
             return OverwriteAnswer::No;
         }

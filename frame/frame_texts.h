@@ -9,7 +9,7 @@ extern const Message kDibNoMemory;
 extern const Message kDibShort;
 extern const Message kDibBadInfoSize;
 extern const Message kInspectorDialogFailed;  // the About box cannot be shown
-extern const Message kGalleryDialogFailed;
+extern const Message kGalleryDialogFailed;    // and the overwrite confirmation
 // Save As and the changes in place.
 extern const Message kNoFreeSpace;
 extern const Message kSaveDialogFailed;  // format: the error code

@@ -1,42 +1,18 @@
 #include "frame/gallery_save_command.h"
 
-#include <cstring>
-
 #include "fileops/gallery_save.h"
 #include "frame/confirm_overwrite.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/gallery_window.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/open_dialog.h"
+#include "frame/save_dialog.h"
 #include "frame/win32_file_system.h"
 
 namespace {
-
-// The save path, or false when the user gave up.
-bool ChooseSavePath(HWND window, const GallerySaveKind& kind, char* path) {
-    for (;;) {
-        std::memset(path, 0, kPathSize);
-        OPENFILENAMEA dialog{};
-        dialog.lStructSize = sizeof dialog;
-        dialog.hwndOwner = window;
-        dialog.lpstrFilter = kind.filter;
-        dialog.lpstrFile = path;
-        dialog.nMaxFile = kPathSize;
-        dialog.lpstrTitle = kind.title->Text(frame.japanese);
-        dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-        dialog.lpstrDefExt = kind.defaultExtension;
-        if (!GetSaveFileNameA(&dialog)) {
-            const DWORD error = CommDlgExtendedError();
-            if (error != 0)
-                ShowMessageFormatted(window, gallery_texts::kSaveDialogFailed, static_cast<unsigned long>(error));
-            return false;
-        }
-        if (HasExtension(path, kind.extension)) return true;
-        ShowMessage(window, kind.texts->wrongExtension);
-    }
-}
 
 const Message& ResultMessage(const GallerySaveKind& kind, SaveRunResult result) {
     switch (result) {
@@ -58,13 +34,13 @@ void SaveGalleryImages(HWND window, const GallerySaveKind& kind, bool saveAll) {
     if (first < 0 || last > gallery.LastIndex()) return;
 
     char path[kPathSize];
-    if (!ChooseSavePath(window, kind, path)) return;
+    if (!ChooseSavePath(window, kind.dialog, path)) return;
     if (GetDriveTypeA(DriveRoot(path).c_str()) != DRIVE_FIXED) {
         ShowMessage(window, gallery_texts::kSaveNotHardDisk);
         return;
     }
     if (!HasMoreFreeSpaceThan(path, kind.room(first, last))) {
-        ShowMessage(window, gallery_texts::kSaveNoFreeSpace);
+        ShowMessage(window, frame_texts::kNoFreeSpace);
         return;
     }
     FileSource source(gallery.openPath);
@@ -79,7 +55,7 @@ void SaveGalleryImages(HWND window, const GallerySaveKind& kind, bool saveAll) {
     run.last = last;
     run.saveAll = saveAll;
     run.savePath = path;
-    run.extension = kind.extension;
+    run.extension = kind.dialog.extension;
     run.build = kind.build;
     run.askOverwrite = [&](const std::string&) {
         ArrowCursor();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "frame/save_dialog.h"
 #include "imaging/image_block.h"
 #include "texts/gallery_messages.h"
 
@@ -11,10 +12,7 @@
 // the table under numbered names), with the confirmation before a file is
 // overwritten. One command for both galleries; what differs is here.
 struct GallerySaveKind {
-    const char* filter;       // "Icon (*.ico)\0*.ico\0"
-    const char* defaultExtension;
-    const char* extension;    // ".ICO"
-    const TextPair* title;
+    SaveRules dialog;         // inspector: false
     const gallery_texts::SaveTexts* texts;
     ImageRead (*build)(ByteSource&, const FoundImage&, std::vector<uint8_t>&);
     // The free bytes the run needs (more than this must be free).

@@ -23,13 +23,13 @@ bool ChooseSavePath(HWND window, const SaveRules& rules, char* path) {
         dialog.lpstrDefExt = rules.defaultExtension;
         const bool chosen = GetSaveFileNameA(&dialog) != FALSE;
         // The dialog has closed: the Save As button is drawn in its state at once.
-        RepaintBarButton(window, "SaveAs");
+        if (rules.inspector) RepaintBarButton(window, "SaveAs");
         if (!chosen) {
             const DWORD error = CommDlgExtendedError();
             if (error != 0) ShowMessageFormatted(window, frame_texts::kSaveDialogFailed, static_cast<unsigned long>(error));
             return false;
         }
-        if (IsRefusedDrive(DriveRoot(path))) {
+        if (rules.inspector && IsRefusedDrive(DriveRoot(path))) {
             ShowMessage(window, frame_texts::kSaveRemovable);
             return false;
         }

@@ -3,14 +3,18 @@
 
 #include "texts/message.h"
 
-// The inspectors' Save As dialog and the checks of the chosen name: a
-// removable or remote drive ends the command, another extension asks again.
+// The Save As dialog of all four programs and the checks of the chosen name:
+// another extension asks again; in the inspectors a removable or remote drive
+// ends the command (the galleries test the drive after the dialog).
 struct SaveRules {
     const char* filter;            // the dialog's filter pairs
     const char* defaultExtension;  // "BMP": added to a name typed without one
     const char* extension;         // ".BMP": the only one accepted, in any case
     const TextPair* title;
     const Message* wrongExtension;
+    // The inspectors refuse a removable or remote drive here and repaint their
+    // Save As button; the galleries test the drive after the dialog.
+    bool inspector = true;
 };
 
 // The chosen path in `path` (kPathSize bytes), or false when the dialog was

@@ -24,13 +24,8 @@ const Message kColorDialogFailed{
     "Unable to display dialog.\nDark cyan color is selected for\ntransparent/reverse pixels in the icon.", "Error",
     "ダイアログを表示できませんので、\nアイコン中の透明色・反転色の表示\n色は、暗シアン色とします.", "エラー", W};
 
-const Message kSaveDialogFailed{"GetSaveFileName error 0x%lx", "Open Error", "GetSaveFileName エラー 0x%lx", "エラー",
-                                E};
 const Message kSaveNotHardDisk{"Unable to save files other than to the hard disk.", "Warning",
                                "ハード・ディスク以外へはセーブできません.", "警告", W};
-const Message kSaveNoFreeSpace{"Free diskspace is not enough.", "Warning", "ディスクの空容量が不足です.", "警告", W};
-const Message kConfirmFailed{"Unable to display dialog.", "System Error", "ダイアログを表示できません.",
-                             "システム・エラー", E};
 
 const SaveTexts kIconSaveTexts{
     {"Assign a file with ICO extension.", "Error", "ファイルは拡張子 ICO を持つ必要があります.", "エラー", W},

@@ -20,10 +20,9 @@ extern const Message kPageNotRead;
 extern const Message kColorDialogFailed;
 
 // Save As and Save All.
-extern const Message kSaveDialogFailed;     // format: the error code
 extern const Message kSaveNotHardDisk;
-extern const Message kSaveNoFreeSpace;
-extern const Message kConfirmFailed;        // shown without owner, system-modal
+// The dialog's failure, too little space and an overwrite confirmation that
+// cannot be shown: the inspectors' texts (frame/frame_texts.h).
 // A target that cannot be written: TargetNotMadeMessage (texts/image_messages.h).
 
 // The words that name the kind of image saved; the report of a run that
