@@ -19,19 +19,12 @@
 BitmapInspector inspector;
 PaletteState palette;
 
-void PublishToolView() {
-    frame.tool.imagePresent = inspector.imagePresent;
-    frame.tool.currentIndex = inspector.currentIndex;
-    frame.tool.lastIndex = inspector.lastIndex;
-    frame.tool.fileMode = inspector.bmpFileMode;
-}
-
 namespace {
 
 // "Bitmap [ 64 x 48 x 256 RLE (3178 Bytes) at 0001A2B0 ]"; no offset for a .bmp file.
 std::string TitleLine(const FoundImage& entry, const std::string& words) {
     std::string title = "Bitmap [ " + words;
-    if (!inspector.bmpFileMode) title += " at " + HexOffset(entry.headerOffset);
+    if (!inspector.file.fileMode) title += " at " + HexOffset(entry.headerOffset);
     return title + " ]";
 }
 
@@ -41,7 +34,7 @@ std::string TitleLine(const FoundImage& entry, const std::string& words) {
 // Nothing of the file is shown any more (its bitmap could not be loaded): no
 // picture, the program's title, no command on the table until Open.
 void ShowNothing(HWND window) {
-    inspector.imagePresent = false;
+    inspector.file.imagePresent = false;
     DestroyPaletteEditor(window);
     ShowNoImage(window);
 }
@@ -49,11 +42,11 @@ void ShowNothing(HWND window) {
 void ChangeBitmap(HWND window, int index) {
     if (!MayLeavePaletteChange(window, peltrane_texts::kLeaveForNext)) return;
     WaitCursor();
-    const bool written = inspector.bmpFileMode || WriteDisplayCopy(window, index);
+    const bool written = inspector.file.fileMode || WriteDisplayCopy(window, index);
     if (written && ReadShownDimensions(window, index)) {
         frame.zoomFactor = 1;
-        inspector.currentIndex = index;
-        PublishToolView();
+        inspector.file.currentIndex = index;
+        inspector.file.Publish();
         LayoutScrollBars(window);
         if (!LoadShownBitmap(window, index)) ShowNothing(window);
         RefreshPaletteEditor(window);
@@ -61,25 +54,25 @@ void ChangeBitmap(HWND window, int index) {
     ArrowCursor();
 }
 
-bool ReadCurrentDimensions(HWND window) { return ReadShownDimensions(window, inspector.currentIndex); }
+bool ReadCurrentDimensions(HWND window) { return ReadShownDimensions(window, inspector.file.currentIndex); }
 
 }  // namespace
 
 bool WriteDisplayCopy(HWND window, int index) {
-    FileSource source(inspector.openPath);
+    FileSource source(inspector.file.openPath);
     Win32FileSystem fs;
     const DisplayCopyResult result =
-        source.IsOpen() ? WriteBitmapFile(source, inspector.table[static_cast<size_t>(index)], fs, frame.displayCopyPath)
+        source.IsOpen() ? WriteBitmapFile(source, inspector.file.table[static_cast<size_t>(index)], fs, frame.displayCopyPath)
                         : DisplayCopyResult::SourceUnreadable;
     if (const Message* message = DisplayCopyMessage(DisplayCopyKind::Bitmap, result)) ShowMessage(window, *message);
     return result == DisplayCopyResult::Written;
 }
 
 bool ReadShownDimensions(HWND window, int index) {
-    FileSource source(inspector.openPath);
+    FileSource source(inspector.file.openPath);
     uint8_t header[12] = {};
     if (!source.IsOpen() ||
-        source.ReadAt(inspector.table[static_cast<size_t>(index)].headerOffset, header, sizeof header) !=
+        source.ReadAt(inspector.file.table[static_cast<size_t>(index)].headerOffset, header, sizeof header) !=
             static_cast<int64_t>(sizeof header)) {
         ShowMessage(window, *DisplayCopyMessage(DisplayCopyKind::Bitmap, DisplayCopyResult::SourceUnreadable));
         return false;
@@ -90,8 +83,8 @@ bool ReadShownDimensions(HWND window, int index) {
 }
 
 void ShowNewBitmap(HWND window) {
-    const int index = inspector.currentIndex;
-    if ((!inspector.bmpFileMode && !WriteDisplayCopy(window, index)) || !LoadShownBitmap(window, index)) {
+    const int index = inspector.file.currentIndex;
+    if ((!inspector.file.fileMode && !WriteDisplayCopy(window, index)) || !LoadShownBitmap(window, index)) {
         ShowNothing(window);
         return;
     }
@@ -100,11 +93,11 @@ void ShowNewBitmap(HWND window) {
 
 bool LoadShownBitmap(HWND window, int index) {
     FreeDib(frame.dib);
-    const std::string& source = inspector.bmpFileMode ? inspector.openPath : std::string(frame.displayCopyPath);
+    const std::string& source = inspector.file.fileMode ? inspector.file.openPath : std::string(frame.displayCopyPath);
     HANDLE file = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        ShowMessageFormatted(window, peltrane_texts::kDisplaySourceUnreadable, inspector.openPath.c_str());
+        ShowMessageFormatted(window, peltrane_texts::kDisplaySourceUnreadable, inspector.file.openPath.c_str());
         return false;
     }
     const bool read = ReadDibFile(frame.dib, window, file);
@@ -116,7 +109,7 @@ bool LoadShownBitmap(HWND window, int index) {
         frame.imageWidth = header.biWidth;
         frame.imageHeight = header.biHeight;
         // The words of the title, with the loaded header's width and height.
-        FoundImage shown = inspector.table[static_cast<size_t>(index)];
+        FoundImage shown = inspector.file.table[static_cast<size_t>(index)];
         shown.width = header.biWidth;
         shown.height = header.biHeight;
         inspector.shownWords = DescribeBitmap(shown);
@@ -127,19 +120,19 @@ bool LoadShownBitmap(HWND window, int index) {
 }
 
 void PreviousBitmap(HWND window) {
-    if (!inspector.HasImage() || inspector.currentIndex <= 0) return;
-    ChangeBitmap(window, inspector.currentIndex - 1);
+    if (!inspector.file.HasImage() || inspector.file.currentIndex <= 0) return;
+    ChangeBitmap(window, inspector.file.currentIndex - 1);
 }
 
 void NextBitmap(HWND window) {
-    if (!inspector.HasImage() || inspector.currentIndex >= inspector.lastIndex) return;
-    ChangeBitmap(window, inspector.currentIndex + 1);
+    if (!inspector.file.HasImage() || inspector.file.currentIndex >= inspector.file.lastIndex) return;
+    ChangeBitmap(window, inspector.file.currentIndex + 1);
 }
 
 void ZoomOut(HWND window) {
-    if (inspector.HasImage()) StepZoom(window, -1, ReadCurrentDimensions);
+    if (inspector.file.HasImage()) StepZoom(window, -1, ReadCurrentDimensions);
 }
 
 void ZoomIn(HWND window) {
-    if (inspector.HasImage()) StepZoom(window, +1, ReadCurrentDimensions);
+    if (inspector.file.HasImage()) StepZoom(window, +1, ReadCurrentDimensions);
 }

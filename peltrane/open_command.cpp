@@ -14,9 +14,9 @@ void OpenCommand(HWND window) {
                                   &peltrane_texts::kOpenMyself, &peltrane_texts::kOpenWrongExtension};
     const std::string path = ChooseFileToOpen(window, kRules);
     if (path.empty()) return;
-    inspector.openPath = path;
-    inspector.bmpFileMode = HasExtension(path, ".BMP");
-    PublishToolView();
+    inspector.file.openPath = path;
+    inspector.file.fileMode = HasExtension(path, ".BMP");
+    inspector.file.Publish();
     EnterImageMode(window);
     ResetScrollBars(window);
     if (palette.Open()) {

@@ -232,8 +232,8 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 // Snapshot 0 is the palette the view shows now.
 bool LoadShownPalette() {
     palette.editable = false;
-    if (!inspector.HasImage() || !HasEditablePalette(inspector.Current()) || frame.dib.block == nullptr) return false;
-    const int count = inspector.Current().colorCount;
+    if (!inspector.file.HasImage() || !HasEditablePalette(inspector.file.Current()) || frame.dib.block == nullptr) return false;
+    const int count = inspector.file.Current().colorCount;
     if (!LockDib(frame.dib)) return false;
     if (frame.dib.colorEntries >= count) {
         std::vector<uint8_t> shown(4 * static_cast<size_t>(count));
@@ -290,10 +290,10 @@ bool MayLeavePaletteChange(HWND window, const Message& question) {
 }
 
 void SavePaletteCommand(HWND window) {
-    if (!palette.Open() || !inspector.HasImage() || !palette.editable) return;
-    const FoundImage& entry = inspector.Current();
-    const InPlaceChange change = ChangeFileInPlace(window, ChangeKind::PaletteSave, inspector.openPath,
-                                                   inspector.fileSize, int64_t{entry.headerOffset} + 40,
+    if (!palette.Open() || !inspector.file.HasImage() || !palette.editable) return;
+    const FoundImage& entry = inspector.file.Current();
+    const InPlaceChange change = ChangeFileInPlace(window, ChangeKind::PaletteSave, inspector.file.openPath,
+                                                   inspector.file.fileSize, int64_t{entry.headerOffset} + 40,
                                                    palette.history.Current());
     if (!change.done) return;
     palette.history.MarkSaved();  // only now that the file holds it

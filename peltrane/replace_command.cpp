@@ -31,10 +31,10 @@ bool DescribeBmpPath(const char* path, std::string& words) {
 // new bitmap has the old one's place and sizes.
 void ReplaceBitmap(HWND window, const char* bmpPath) {
     std::vector<uint8_t> image;
-    if (!ReadReplacement(window, ChangeKind::BitmapReplace, inspector.openPath, inspector.Current(), bmpPath, CheckBitmapReplacement, image))
+    if (!ReadReplacement(window, ChangeKind::BitmapReplace, inspector.file.openPath, inspector.file.Current(), bmpPath, CheckBitmapReplacement, image))
         return;
-    const InPlaceChange change = ChangeFileInPlace(window, ChangeKind::BitmapReplace, inspector.openPath,
-                                                   inspector.fileSize, inspector.Current().headerOffset, image);
+    const InPlaceChange change = ChangeFileInPlace(window, ChangeKind::BitmapReplace, inspector.file.openPath,
+                                                   inspector.file.fileSize, inspector.file.Current().headerOffset, image);
     // Shown again from the file as it now is (after a refusal too: the title).
     ShowNewBitmap(window);
     if (change.done) ShowMessageFormatted(window, SavedAsMessage(), change.backupName.c_str());
@@ -43,7 +43,7 @@ void ReplaceBitmap(HWND window, const char* bmpPath) {
 }  // namespace
 
 void ReplaceBitmapCommand(HWND window) {
-    if (!inspector.HasImage() || inspector.bmpFileMode) return;
+    if (!inspector.file.HasImage() || inspector.file.fileMode) return;
     const bool j = frame.japanese;
     ReplaceDialog dialog{"Bitmap (*.bmp)\0*.bmp\0",
                          kReplaceTitle.Text(j),

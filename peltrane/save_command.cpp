@@ -27,7 +27,7 @@ const SaveRules kSaveRules{"Bitmap (*.bmp)\0*.bmp\0", "BMP", ".BMP", &kSaveTitle
 }  // namespace
 
 void SaveBitmapCommand(HWND window) {
-    if (!inspector.HasImage() || inspector.bmpFileMode) return;
+    if (!inspector.file.HasImage() || inspector.file.fileMode) return;
     // The answer decides what is written, every time: the bitmap as found,
     // or with the editor's current palette.
     bool colorChanged = false;
@@ -37,7 +37,7 @@ void SaveBitmapCommand(HWND window) {
     }
     char path[kPathSize];
     if (!ChooseSavePath(window, kSaveRules, path)) return;
-    const FoundImage& entry = inspector.Current();
+    const FoundImage& entry = inspector.file.Current();
     if (!HasFreeSpace(path, static_cast<uint64_t>(BitmapFileSize(entry)))) {
         ShowMessage(window, frame_texts::kNoFreeSpace);
         return;
@@ -51,7 +51,7 @@ void SaveBitmapCommand(HWND window) {
     // overwrite stays whole unless the new one is complete.
     Win32FileSystem fs;
     {
-        FileSource source(inspector.openPath);
+        FileSource source(inspector.file.openPath);
         if (source.IsOpen()) result = WriteBitmapFile(source, entry, fs, path, colorChanged ? &changed : nullptr);
     }
     ArrowCursor();

@@ -132,6 +132,10 @@ private:
 
 bool IsIconSearch(SearchKind kind) { return kind == SearchKind::Icons || kind == SearchKind::GalleryIcons; }
 
+bool TableFound(const ScanResult& result) {
+    return result.outcome == ScanOutcome::Found || result.outcome == ScanOutcome::LimitReached;
+}
+
 ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
     ScanResult result;
     const int64_t size = source.Size();

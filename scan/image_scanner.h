@@ -44,6 +44,8 @@ struct ScanResult {
 };
 
 bool IsIconSearch(SearchKind kind);
+// The search gave a table to show: every entry, or those up to the limit.
+bool TableFound(const ScanResult& result);
 
 // Finds the images of `source` in one pass. The entries are exactly those of
 // a scan that reads the file in 32100-byte chunks, searches the first 32000

@@ -16,25 +16,18 @@
 
 IconInspector inspector;
 
-void PublishToolView() {
-    frame.tool.imagePresent = inspector.imagePresent;
-    frame.tool.currentIndex = inspector.currentIndex;
-    frame.tool.lastIndex = inspector.lastIndex;
-    frame.tool.fileMode = inspector.icoFileMode;
-}
-
 namespace {
 
 std::string TitleLine(const FoundImage& entry) {
     std::string title = "Icon [ " + DescribeIcon(entry);
-    if (!inspector.icoFileMode) title += " at " + HexOffset(entry.headerOffset);
+    if (!inspector.file.fileMode) title += " at " + HexOffset(entry.headerOffset);
     return title + " ]";
 }
 
 // Nothing of the file is shown any more (its icon could not be shown again):
 // no picture, the program's title, and no command on the table until Open.
 void ShowNothing(HWND window) {
-    inspector.imagePresent = false;
+    inspector.file.imagePresent = false;
     ShowNoImage(window);
 }
 
@@ -46,8 +39,8 @@ bool ShowEntry(HWND window, int index, bool resetZoom) {
     const bool rendered = RenderIcon(window, index) && ReadIconSize(window, index);
     if (rendered) {
         if (resetZoom) frame.zoomFactor = 1;
-        inspector.currentIndex = index;
-        PublishToolView();
+        inspector.file.currentIndex = index;
+        inspector.file.Publish();
         LayoutScrollBars(window);
         if (!ShowIcon(window, index)) ShowNothing(window);
     }
@@ -55,12 +48,12 @@ bool ShowEntry(HWND window, int index, bool resetZoom) {
     return rendered;
 }
 
-bool ReadCurrentSize(HWND window) { return ReadIconSize(window, inspector.currentIndex); }
+bool ReadCurrentSize(HWND window) { return ReadIconSize(window, inspector.file.currentIndex); }
 
 }  // namespace
 
 bool RenderIcon(HWND window, int index) {
-    FileSource source(inspector.openPath);
+    FileSource source(inspector.file.openPath);
     if (!source.IsOpen()) {
         ShowMessage(window, veskarin_texts::kSourceUnreadable);
         return false;
@@ -68,7 +61,7 @@ bool RenderIcon(HWND window, int index) {
     StdFileSystem fs;
     int64_t icoFileSize = 0;
     const DisplayCopyResult result =
-        WriteIconDisplayCopy(source, inspector.table[static_cast<size_t>(index)], inspector.maskColor, fs,
+        WriteIconDisplayCopy(source, inspector.file.table[static_cast<size_t>(index)], inspector.maskColor, fs,
                              frame.displayCopyPath, icoFileSize);
     if (result == DisplayCopyResult::SourceUnreadable) ShowMessage(window, veskarin_texts::kSourceUnreadable);
     if (result == DisplayCopyResult::NotWritten) ShowMessage(window, veskarin_texts::kTemporaryNotWritten);
@@ -77,13 +70,13 @@ bool RenderIcon(HWND window, int index) {
 }
 
 bool ReadIconSize(HWND window, int index) {
-    FileSource source(inspector.openPath);
+    FileSource source(inspector.file.openPath);
     if (!source.IsOpen()) {
         ShowMessage(window, veskarin_texts::kTargetUnreadable);
         return false;
     }
     uint8_t header[12] = {};
-    source.ReadAt(inspector.table[static_cast<size_t>(index)].headerOffset, header, sizeof header);
+    source.ReadAt(inspector.file.table[static_cast<size_t>(index)].headerOffset, header, sizeof header);
     frame.imageWidth = static_cast<int>(ReadS32(header + 4));
     frame.imageHeight = static_cast<int>(ReadS32(header + 8) / 2);
     return true;
@@ -94,7 +87,7 @@ bool ShowIcon(HWND window, int index) {
     HANDLE file = CreateFileA(frame.displayCopyPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        ShowMessageFormatted(window, veskarin_texts::kDisplayCopyUnreadable, inspector.openPath.c_str());
+        ShowMessageFormatted(window, veskarin_texts::kDisplayCopyUnreadable, inspector.file.openPath.c_str());
         return false;
     }
     const bool read = ReadDibFile(frame.dib, window, file);
@@ -104,7 +97,7 @@ bool ShowIcon(HWND window, int index) {
     if (LockDib(frame.dib)) {
         frame.imageWidth = frame.dib.info->bmiHeader.biWidth;
         frame.imageHeight = frame.dib.info->bmiHeader.biHeight;
-        const FoundImage& entry = inspector.table[static_cast<size_t>(index)];
+        const FoundImage& entry = inspector.file.table[static_cast<size_t>(index)];
         inspector.replaceableInfo = DescribeIcon(entry);
         SetWindowTextA(window, TitleLine(entry).c_str());
     }
@@ -112,28 +105,28 @@ bool ShowIcon(HWND window, int index) {
     return true;
 }
 
-void ShowCurrentIconAgain(HWND window) { ShowEntry(window, inspector.currentIndex, false); }
+void ShowCurrentIconAgain(HWND window) { ShowEntry(window, inspector.file.currentIndex, false); }
 
 void ShowNewIcon(HWND window) {
     // The icon shown before belongs to another table or is no longer in the
     // file: never leave it on screen under this entry's title.
-    if (!ShowEntry(window, inspector.currentIndex, false)) ShowNothing(window);
+    if (!ShowEntry(window, inspector.file.currentIndex, false)) ShowNothing(window);
 }
 
 void PreviousIcon(HWND window) {
-    if (!inspector.HasImage() || inspector.currentIndex <= 0) return;
-    ShowEntry(window, inspector.currentIndex - 1, true);
+    if (!inspector.file.HasImage() || inspector.file.currentIndex <= 0) return;
+    ShowEntry(window, inspector.file.currentIndex - 1, true);
 }
 
 void NextIcon(HWND window) {
-    if (!inspector.HasImage() || inspector.currentIndex >= inspector.lastIndex) return;
-    ShowEntry(window, inspector.currentIndex + 1, true);
+    if (!inspector.file.HasImage() || inspector.file.currentIndex >= inspector.file.lastIndex) return;
+    ShowEntry(window, inspector.file.currentIndex + 1, true);
 }
 
 void ZoomOut(HWND window) {
-    if (inspector.HasImage()) StepZoom(window, -1, ReadCurrentSize);
+    if (inspector.file.HasImage()) StepZoom(window, -1, ReadCurrentSize);
 }
 
 void ZoomIn(HWND window) {
-    if (inspector.HasImage()) StepZoom(window, +1, ReadCurrentSize);
+    if (inspector.file.HasImage()) StepZoom(window, +1, ReadCurrentSize);
 }

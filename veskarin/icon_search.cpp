@@ -39,33 +39,18 @@ void SearchIcons(HWND window, const std::string& path, bool icoFileMode) {
         }
     }
 
-    inspector.openPath = path;
-    inspector.icoFileMode = icoFileMode;
+    inspector.file.openPath = path;
+    inspector.file.fileMode = icoFileMode;
     EnterImageMode(window);
     ResetScrollBars(window);
-    inspector.imagePresent = false;
-    inspector.currentIndex = -1;
-    inspector.lastIndex = -1;
-    PublishToolView();
-    FreeDib(frame.dib);  // the previous icon is given up and wiped off
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
+    ForgetTable(window, inspector.file);
     result = SearchWithNotices(window, SearchKind::Icons, icoFileMode,
                                [&] { return icoFileMode ? result : Scan(path, false); });
-    inspector.table = result.entries;
-    inspector.fileSize = result.fileSize;
-
-    const bool found = result.outcome == ScanOutcome::Found || result.outcome == ScanOutcome::LimitReached;
-    if (!found || result.entries.empty()) {
+    if (!TakeTable(inspector.file, result)) {
         // No command may act on a table that is not shown.
         DisableImageButtons();
         return;
     }
-    frame.zoomFactor = 1;
-    inspector.imagePresent = true;
-    inspector.currentIndex = 0;
-    inspector.lastIndex = static_cast<int>(result.entries.size()) - 1;
-    PublishToolView();
     ShowNewIcon(window);
     RepaintBarButton(window, "ZmIn");
 }

@@ -17,5 +17,5 @@ void MaskColorCommand(HWND window) {
     }
     inspector.maskColor = choice.color;
     inspector.maskIndex = choice.index;
-    if (result == MaskDialogResult::Chosen && frame.viewMode == 1 && inspector.HasImage()) ShowCurrentIconAgain(window);
+    if (result == MaskDialogResult::Chosen && frame.viewMode == 1 && inspector.file.HasImage()) ShowCurrentIconAgain(window);
 }

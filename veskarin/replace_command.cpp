@@ -30,10 +30,10 @@ bool DescribeIcoPath(const char* path, std::string& words) {
 // changed or left as it was; the backup is made first.
 void ReplaceIcon(HWND window, const char* icoPath) {
     std::vector<uint8_t> image;
-    if (!ReadReplacement(window, ChangeKind::IconReplace, inspector.openPath, inspector.Current(), icoPath, CheckIconReplacement, image))
+    if (!ReadReplacement(window, ChangeKind::IconReplace, inspector.file.openPath, inspector.file.Current(), icoPath, CheckIconReplacement, image))
         return;
-    const InPlaceChange change = ChangeFileInPlace(window, ChangeKind::IconReplace, inspector.openPath,
-                                                   inspector.fileSize, inspector.Current().headerOffset, image);
+    const InPlaceChange change = ChangeFileInPlace(window, ChangeKind::IconReplace, inspector.file.openPath,
+                                                   inspector.file.fileSize, inspector.file.Current().headerOffset, image);
     if (!change.done) return;
     ShowNewIcon(window);
     ShowMessageFormatted(window, SavedAsMessage(), change.backupName.c_str());
@@ -42,7 +42,7 @@ void ReplaceIcon(HWND window, const char* icoPath) {
 }  // namespace
 
 void ReplaceIconCommand(HWND window) {
-    if (!inspector.HasImage() || inspector.icoFileMode) return;
+    if (!inspector.file.HasImage() || inspector.file.fileMode) return;
     const bool j = frame.japanese;
     const ReplaceDialog dialog{"Icon (*.ico)\0*.ico\0",
                                kReplaceTitle.Text(j),

@@ -20,7 +20,7 @@ const SaveRules kSaveRules{"Icon (*.ico)\0*.ico\0", "ICO", ".ICO", &veskarin_tex
 }  // namespace
 
 void SaveIconCommand(HWND window) {
-    if (!inspector.HasImage() || inspector.icoFileMode) return;
+    if (!inspector.file.HasImage() || inspector.file.fileMode) return;
     char path[kPathSize];
     if (!ChooseSavePath(window, kSaveRules, path)) return;
     if (!HasFreeSpace(path, static_cast<uint64_t>(inspector.icoFileSize))) {
@@ -31,9 +31,9 @@ void SaveIconCommand(HWND window) {
 
     // Written beside the target and swapped in: a file the user agreed to
     // overwrite stays whole unless the new one is complete.
-    FileSource source(inspector.openPath);
+    FileSource source(inspector.file.openPath);
     Win32FileSystem fs;
-    const DisplayCopyResult result = source.IsOpen() ? WriteIconFile(source, inspector.Current(), fs, path)
+    const DisplayCopyResult result = source.IsOpen() ? WriteIconFile(source, inspector.file.Current(), fs, path)
                                                      : DisplayCopyResult::SourceUnreadable;
     if (result == DisplayCopyResult::SourceUnreadable) ShowMessage(window, veskarin_texts::kSourceUnreadable);
     if (result == DisplayCopyResult::NotWritten) ShowMessage(window, veskarin_texts::kTargetNotMade);

@@ -1,0 +1,32 @@
+#include "frame/inspected_file.h"
+
+#include "frame/frame_state.h"
+
+void InspectedFile::Publish() const {
+    frame.tool.imagePresent = imagePresent;
+    frame.tool.currentIndex = currentIndex;
+    frame.tool.lastIndex = lastIndex;
+    frame.tool.fileMode = fileMode;
+}
+
+void ForgetTable(HWND window, InspectedFile& file) {
+    file.imagePresent = false;
+    file.currentIndex = -1;
+    file.lastIndex = -1;
+    file.Publish();
+    FreeDib(frame.dib);
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+bool TakeTable(InspectedFile& file, const ScanResult& result) {
+    file.table = result.entries;
+    file.fileSize = result.fileSize;
+    if (!TableFound(result) || result.entries.empty()) return false;
+    frame.zoomFactor = 1;
+    file.imagePresent = true;
+    file.currentIndex = 0;
+    file.lastIndex = static_cast<int>(result.entries.size()) - 1;
+    file.Publish();
+    return true;
+}
