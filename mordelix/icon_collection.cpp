@@ -4,6 +4,7 @@
 
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
+#include "frame/gallery_search.h"
 #include "frame/gallery_window.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
@@ -12,7 +13,6 @@
 #include "mordelix/mordelix_state.h"
 #include "scan/image_scanner.h"
 #include "texts/gallery_messages.h"
-#include "texts/search_messages.h"
 
 namespace {
 
@@ -34,21 +34,9 @@ void CollectIcons(HWND window, const std::string& path) {
     ScanResult result;
     {
         TopmostScope topmost(window);
-        icons.progress.Show(window, ProgressMode::Searched, 0);
-        WaitCursor();
-        SearchProgress progress(icons.progress, window, false);
-        ScanOptions options;
-        options.kind = SearchKind::GalleryIcons;
-        options.progress = &progress;
-        result = ScanImages(file, options);
-        if (result.outcome != ScanOutcome::Found) {
-            icons.progress.Close();
-            ArrowCursor();
-        }
-        if (const Message* message = SearchMessage(SearchKind::GalleryIcons, result.outcome, false))
-            ShowMessage(window, *message);
+        result = SearchGallerySource(window, icons.progress, SearchKind::GalleryIcons, false, file);
     }
-    if (result.outcome != ScanOutcome::Found && result.outcome != ScanOutcome::LimitReached) return;
+    if (!TableFound(result)) return;
 
     gallery.table = std::move(result.entries);
     gallery.openPath = path;

@@ -6,6 +6,7 @@
 #include "fileops/gallery_save.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
+#include "frame/gallery_search.h"
 #include "frame/gallery_window.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
@@ -13,7 +14,6 @@
 #include "imaging/bmp_layout.h"
 #include "scan/image_scanner.h"
 #include "texts/gallery_messages.h"
-#include "texts/search_messages.h"
 #include "zandovir/zandovir_state.h"
 
 namespace {
@@ -35,21 +35,8 @@ void CollectBitmaps(HWND window, const std::string& path) {
         return;
     }
     TopmostScope topmost(window);
-    bitmaps.progress.Show(window, ProgressMode::Searched, 0);
-    WaitCursor();
-    SearchProgress progress(bitmaps.progress, window, true);
-    ScanOptions options;
-    options.kind = SearchKind::GalleryBitmaps;
-    options.progress = &progress;
-    ScanResult result = ScanImages(file, options);
-    const bool found = result.outcome == ScanOutcome::Found || result.outcome == ScanOutcome::LimitReached;
-    if (result.outcome != ScanOutcome::Found) {
-        bitmaps.progress.Close();
-        ArrowCursor();
-    }
-    if (const Message* message = SearchMessage(SearchKind::GalleryBitmaps, result.outcome, false))
-        ShowMessage(window, *message);
-    if (!found) return;
+    ScanResult result = SearchGallerySource(window, bitmaps.progress, SearchKind::GalleryBitmaps, true, file);
+    if (!TableFound(result)) return;
     if (!HasFreeSpace(frame.displayCopyPath, DisplayCopyRoom(result.entries))) {
         bitmaps.progress.Close();
         ArrowCursor();
