@@ -41,4 +41,9 @@ const Message kOpenRemovable{"Unable to open a file in the removable (or remote)
                              MessageIcon::Warning};
 const TextPair kOpenTitle{"Select a file to open.", "オープンするファイルの選択"};
 
+const Message kReplaceDialogFailed{"GetOpenFileName error 0x%lx", "Open Error", "GetOpenFileName エラー 0x%lx", "エラー",
+                                   MessageIcon::Error};
+const Message kReplaceConfirmation{"", "Confirmation for Replacement", "", "置換の確認", MessageIcon::Question};
+const TextPair kReplaceButton{"Replace(&O)", "置換(&O)"};
+
 }  // namespace frame_texts

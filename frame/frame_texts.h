@@ -22,4 +22,8 @@ extern const Message kInspectorReadmeNoViewer;
 extern const Message kOpenDialogFailed;  // format: the error code
 extern const Message kOpenRemovable;
 extern const TextPair kOpenTitle;
+// The inspectors' Replace.
+extern const Message kReplaceDialogFailed;  // format: the error code
+extern const Message kReplaceConfirmation;  // caption only: the text is built
+extern const TextPair kReplaceButton;       // "Replace(&O)"
 }  // namespace frame_texts

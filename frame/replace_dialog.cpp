@@ -4,6 +4,7 @@
 
 #include "frame/button_bar.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
 
@@ -39,7 +40,7 @@ UINT_PTR CALLBACK PanelHook(HWND panel, UINT message, WPARAM, LPARAM lParam) {
         case CDN_INITDONE:
             // The OK button is renamed through the dialog itself; the panel's
             // edits live in the panel (nothing of the dialog is moved or disabled).
-            SendMessageA(dialog, CDM_SETCONTROLTEXT, IDOK, reinterpret_cast<LPARAM>(s->spec->okText));
+            SendMessageA(dialog, CDM_SETCONTROLTEXT, IDOK, reinterpret_cast<LPARAM>(frame_texts::kReplaceButton.Text(frame.japanese)));
             SetDlgItemTextA(panel, s->spec->replaceableEdit, s->spec->replaceableWords.c_str());
             break;
         case CDN_SELCHANGE: OnSelectionChange(panel, dialog, *s); break;
@@ -66,7 +67,7 @@ Reply Confirm(HWND window, const ReplaceDialog& spec, const char* path, Selectio
         if (!spec.describe(path, s.words)) s.words.clear();
     }
     const std::string text = spec.replaceableLine + spec.replaceableWords + spec.selectedLine + s.words;
-    switch (MessageBoxA(window, text.c_str(), spec.confirmation->Caption(frame.japanese), MB_ICONQUESTION | MB_YESNOCANCEL)) {
+    switch (MessageBoxA(window, text.c_str(), frame_texts::kReplaceConfirmation.Caption(frame.japanese), MB_ICONQUESTION | MB_YESNOCANCEL)) {
         case IDYES: return Reply::Replace;
         case IDNO: return Reply::AskAgain;
         default: return Reply::End;
@@ -97,7 +98,7 @@ bool ChooseReplacement(HWND window, const ReplaceDialog& spec, char* path) {
             if (error == 0)
                 RepaintButton(window);
             else
-                ShowMessageFormatted(window, *spec.dialogFailed, static_cast<unsigned long>(error));
+                ShowMessageFormatted(window, frame_texts::kReplaceDialogFailed, static_cast<unsigned long>(error));
             return false;
         }
         RepaintButton(window);

@@ -15,16 +15,13 @@
 struct ReplaceDialog {
     const char* filter;           // "Bitmap (*.bmp)\0*.bmp\0"
     const char* title;            // in the user's language
-    const char* okText;           // "Replace(&O)"
     int panelTemplate;            // the panel's dialog resource
     int replaceableEdit;          // the panel's edit of the shown image
     int selectedEdit;             // and of the file under the cursor
     ChangeKind kind;              // which name test and refusals
-    const Message* dialogFailed;  // format: the error code
     const Message* openMyself;
     const char* replaceableLine;  // the confirmation: "Replaceable Bitmap : " + words
     const char* selectedLine;     // "\nSelected Bitmap : " + words
-    const Message* confirmation;  // its caption
     // The words of a chosen file, as its title line would show them; false
     // when the file is not of the kind.
     bool (*describe)(const char* path, std::string& words);

@@ -28,15 +28,11 @@ const Message kSaveColorChanged{"Do you save a color changed bitmap?", "Question
 const Message kSaveWrongExtension{"Assign a file with BMP extension.", "Error",
                                   "ファイルは拡張子 BMP を持つ必要があります.", "エラー", W};
 
-const Message kReplaceDialogFailed{"GetOpenFileName error 0x%lx", "Open Error", "GetOpenFileName エラー 0x%lx",
-                                   "エラー", E};
-const Message kReplaceConfirmation{"", "Confirmation for Replacement", "", "置換の確認", Q};
 
 const Pair kReplaceableLine{"Replaceable Bitmap : ", "置換されるBitmap : "};
 const Pair kSelectedLine{"\nSelected Bitmap : ", "\n選択されたBitmap : "};
 const Pair kSaveTitle{"Assign a bitmap file to save.", "保存するファイル名の選択"};
 const Pair kReplaceTitle{"Select a bitmap file for replacement.", "置換するファイルの選択"};
-const Pair kReplaceButton{"Replace(&O)", "置換(&O)"};
 const Pair kNoMoreChange{"No more change allowed.", "これ以上変更はできません."};
 
 }  // namespace peltrane_texts

@@ -24,15 +24,11 @@ extern const Message kSaveColorChanged;  // "Do you save a color changed bitmap?
 extern const Message kSaveWrongExtension;
 
 // Replace.
-extern const Message kReplaceDialogFailed;  // format: the error code
-extern const Message kReplaceConfirmation;  // caption only: the text is built
-
 using Pair = TextPair;
 extern const Pair kReplaceableLine;  // "Replaceable Bitmap : "
 extern const Pair kSelectedLine;     // "\nSelected Bitmap : "
 extern const Pair kSaveTitle;        // the file dialogs' titles
 extern const Pair kReplaceTitle;
-extern const Pair kReplaceButton;    // "Replace(&O)"
 extern const Pair kNoMoreChange;     // the palette editor's status line at 299 changes
 
 }  // namespace peltrane_texts

@@ -24,14 +24,10 @@ const Message kSaveWrongExtension{"Assign a file with ICO extension.", "Error",
                                   "ファイルは拡張子 ICO を持つ必要があります.", "エラー", W};
 const Message kTargetNotMade{"Unable to make a target file.", "Error", "書込み用のファイルを作れません.", "エラー", E};
 
-const Message kReplaceDialogFailed{"GetOpenFileName error 0x%lx", "Open Error", "GetOpenFileName エラー 0x%lx",
-                                   "エラー", E};
-const Message kReplaceConfirmation{"", "Confirmation for Replacement", "", "置換の確認", MessageIcon::Question};
 
 const Pair kReplaceableLine{"Replaceable Icon : ", "置換されるIcon : "};
 const Pair kSelectedLine{"\nSelected Icon : ", "\n選択されたIcon : "};
 const Pair kSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
 const Pair kReplaceTitle{"Select an icon file for replacement.", "置換するファイルの選択"};
-const Pair kReplaceButton{"Replace(&O)", "置換(&O)"};
 
 }  // namespace veskarin_texts

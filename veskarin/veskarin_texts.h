@@ -22,15 +22,10 @@ extern const Message kOpenWrongExtension;
 extern const Message kSaveWrongExtension;
 extern const Message kTargetNotMade;
 
-// Replace.
-extern const Message kReplaceDialogFailed;     // format: the error code
-extern const Message kReplaceConfirmation;     // text built from the parts below
-
 using Pair = TextPair;
 extern const Pair kReplaceableLine;   // "Replaceable Icon : "
 extern const Pair kSelectedLine;      // "\nSelected Icon : "
 extern const Pair kSaveTitle;         // the file dialogs' titles
 extern const Pair kReplaceTitle;
-extern const Pair kReplaceButton;     // "Replace(&O)"
 
 }  // namespace veskarin_texts

@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include "fileops/in_place_change.h"
+#include "frame/inspected_file.h"
+#include "frame/replace_dialog.h"
+
+// The inspectors' Replace, for the current entry of an image of the open
+// file (not in file mode): the dialog, the chosen image checked by `check`,
+// the change in place (backup first), the image shown again by `showChanged`
+// and "saved as".
+struct ReplaceSteps {
+    ReplacementCheck check;
+    void (*showChanged)(HWND window);
+    bool showAfterRefusal;  // a refused change shows the image again too
+};
+
+void ReplaceCurrentImage(HWND window, const ReplaceDialog& dialog, const InspectedFile& file,
+                         const ReplaceSteps& steps);
