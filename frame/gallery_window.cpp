@@ -210,27 +210,13 @@ std::string ChooseGallerySource(HWND window) {
     return ChooseFileToOpen(window, kRules);
 }
 
-void RepaintGrid(HWND window) {
-    RECT area;
-    GetClientRect(window, &area);
-    area.top = kBarRows;
-    InvalidateRect(window, &area, TRUE);
-    UpdateWindow(window);
-}
-
 LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: CreateGridWindow(window); return 0;
         case WM_DESTROY: ShutDownGallery(window); return 0;
         case WM_PAINT: PaintGallery(window); return 0;
-        case WM_SETCURSOR:
-            DefWindowProcA(window, message, wParam, lParam);
-            if (frame.program != nullptr && frame.barWindow != nullptr) ShowHoverLabel(window);
-            return 0;
-        case WM_COMMAND:
-            HideHoverLabel(window);
-            frame.program->onCommand(window, LOWORD(wParam));
-            return 0;
+        case WM_SETCURSOR: SetCursorWithLabel(window, wParam, lParam); return 0;
+        case WM_COMMAND: RunCommand(window, wParam); return 0;
         case WM_LBUTTONDOWN: SelectCell(window, lParam); return 0;
         case kLiveGdiObjectsMessage: return LiveGdiObjects();
     }

@@ -59,5 +59,3 @@ void ShutDownGallery(HWND window);
 // The Open dialog and its checks for an EXE or DLL; "" when the user gave up
 // or was refused (nothing of the open file changes then).
 std::string ChooseGallerySource(HWND window);
-// Invalidates the client area below the bar, with erasing, and updates it.
-void RepaintGrid(HWND window);

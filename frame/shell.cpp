@@ -189,6 +189,16 @@ void ShutDown(HWND window) {
     ReleaseFrame(window);
 }
 
+void SetCursorWithLabel(HWND window, WPARAM wParam, LPARAM lParam) {
+    DefWindowProcA(window, WM_SETCURSOR, wParam, lParam);
+    if (frame.program != nullptr && frame.barWindow != nullptr) ShowHoverLabel(window);
+}
+
+void RunCommand(HWND window, WPARAM wParam) {
+    HideHoverLabel(window);
+    frame.program->onCommand(window, LOWORD(wParam));
+}
+
 LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -209,15 +219,8 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
             EnforceMinimumSize(window);
             return 0;
         case WM_PAINT: PaintView(window); return 0;
-        case WM_SETCURSOR: {
-            DefWindowProcA(window, message, wParam, lParam);
-            if (frame.program != nullptr && frame.barWindow != nullptr) ShowHoverLabel(window);
-            return 0;
-        }
-        case WM_COMMAND:
-            HideHoverLabel(window);
-            frame.program->onCommand(window, LOWORD(wParam));
-            return 0;
+        case WM_SETCURSOR: SetCursorWithLabel(window, wParam, lParam); return 0;
+        case WM_COMMAND: RunCommand(window, wParam); return 0;
         case WM_HSCROLL: ScrollView(window, wParam, true); return 0;
         case WM_VSCROLL: ScrollView(window, wParam, false); return 0;
         case WM_SYSCOMMAND:

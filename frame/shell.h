@@ -11,6 +11,11 @@ int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& pr
 // commands to the program.
 LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Both main windows' WM_SETCURSOR: the default cursor, then the bar
+// button's hover label; and WM_COMMAND: the label goes, the program's command runs.
+void SetCursorWithLabel(HWND window, WPARAM wParam, LPARAM lParam);
+void RunCommand(HWND window, WPARAM wParam);
+
 // Start-up work of the inspectors at WM_CREATE: single-instance test, drive
 // refusal, start-up picture, names, scroll bars.
 void CreateMainView(HWND window);

@@ -7,6 +7,7 @@
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/gallery_window.h"
+#include "frame/image_view.h"
 #include "frame/message_box.h"
 #include "frame/topmost.h"
 #include "imaging/icon_grid_page.h"
@@ -46,7 +47,7 @@ void LoadGridFile(HWND window) {
         CloseHandle(file);
         if (read) {
             LeaveStartupPicture();
-            RepaintGrid(window);
+            RepaintImageArea(window);
         } else {
             ShowMessage(window, gallery_texts::kPageNotRead);
         }
@@ -105,7 +106,7 @@ void RedrawGridPage(HWND window, ByteSource& file, bool keepCells) {
         }
     }
     ArrowCursor();
-    RepaintGrid(window);
+    RepaintImageArea(window);
 }
 
 void NextPage(HWND window) { TurnPage(window, 1); }

@@ -8,6 +8,7 @@
 #include "frame/frame_state.h"
 #include "frame/gallery_search.h"
 #include "frame/gallery_window.h"
+#include "frame/image_view.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/topmost.h"
@@ -53,7 +54,7 @@ void CollectBitmaps(HWND window, const std::string& path) {
     ArrowCursor();
     bitmaps.progress.Close();
     if (!loaded) ShowMessage(window, gallery_texts::kThumbnailNotMade);
-    RepaintGrid(window);
+    RepaintImageArea(window);
 }
 
 }  // namespace

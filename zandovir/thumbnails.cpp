@@ -7,6 +7,7 @@
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/gallery_window.h"
+#include "frame/image_view.h"
 #include "frame/message_box.h"
 #include "frame/topmost.h"
 #include "frame/wait_box.h"
@@ -60,7 +61,7 @@ void TurnPage(HWND window, int step) {
         ArrowCursor();
         if (!loaded) ShowMessage(window, gallery_texts::kThumbnailNotMade);
     }
-    RepaintGrid(window);
+    RepaintImageArea(window);
 }
 
 void DrawGridLines(HDC dc) {
