@@ -12,6 +12,8 @@ const Message kDibShort{"Unable to read bitmap info header.", "Read Error",
                         "ビットマップ・インフォ・ヘッダーを読めません.", "エラー", MessageIcon::Error};
 const Message kDibBadInfoSize{"Illegal structure size is found in info header.", "File Error",
                               "ビットマップのファイル構造ではありません.", "エラー", MessageIcon::Error};
+const Message kShownFileUnreadable{"Unable to open file '%s'.", "Open Error", "ファイル '%s' を開けません.", "エラー",
+                                   MessageIcon::Error};
 const Message kInspectorDialogFailed{"Unable to display dialog", "System Error", "ダイアログを表示できません",
                                      "システム・エラー", MessageIcon::Error};
 const Message kGalleryDialogFailed{"Unable to display dialog.", "System Error", "ダイアログを表示できません.",

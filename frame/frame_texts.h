@@ -8,6 +8,7 @@ extern const Message kDibBadMagic;        // format: the 16-bit bfType
 extern const Message kDibNoMemory;
 extern const Message kDibShort;
 extern const Message kDibBadInfoSize;
+extern const Message kShownFileUnreadable;  // format: the open file's path
 extern const Message kInspectorDialogFailed;  // the About box cannot be shown
 extern const Message kGalleryDialogFailed;    // and the overwrite confirmation
 // Save As and the changes in place.

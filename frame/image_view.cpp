@@ -5,6 +5,8 @@
 #include "frame/button_bar.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
+#include "frame/message_box.h"
 
 namespace {
 
@@ -242,6 +244,21 @@ void ShowNoImage(HWND window) {
     DisableImageButtons();
     SetWindowTextA(window, DisplayName());
     RepaintImageArea(window);
+}
+
+bool LoadShownDib(HWND window, const char* path, const char* openPath) {
+    FreeDib(frame.dib);
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        ShowMessageFormatted(window, frame_texts::kShownFileUnreadable, openPath);
+        return false;
+    }
+    const bool read = ReadDibFile(frame.dib, window, file);
+    CloseHandle(file);
+    if (!read) return false;
+    RepaintImageArea(window);
+    return true;
 }
 
 void RepaintImageArea(HWND window) {

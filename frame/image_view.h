@@ -28,6 +28,10 @@ void StepZoom(HWND window, int step, bool (*readSize)(HWND window));
 // again): no picture, the program's name as title, the image commands off
 // until Open. The tool forgets its own image first.
 void ShowNoImage(HWND window);
+// Reads the DIB file at `path` (the display copy, or the open file itself)
+// into frame.dib and repaints the image area; false after its message, which
+// names `openPath` when the file cannot be opened.
+bool LoadShownDib(HWND window, const char* path, const char* openPath);
 // Invalidates the client area below the bar, with erasing, and updates it.
 void RepaintImageArea(HWND window);
 // Invalidates a rectangle of the window (a button's place) and updates it.

@@ -92,18 +92,8 @@ void ShowNewBitmap(HWND window) {
 }
 
 bool LoadShownBitmap(HWND window, int index) {
-    FreeDib(frame.dib);
     const std::string& source = inspector.file.fileMode ? inspector.file.openPath : std::string(frame.displayCopyPath);
-    HANDLE file = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        ShowMessageFormatted(window, peltrane_texts::kDisplaySourceUnreadable, inspector.file.openPath.c_str());
-        return false;
-    }
-    const bool read = ReadDibFile(frame.dib, window, file);
-    CloseHandle(file);
-    if (!read) return false;
-    RepaintImageArea(window);
+    if (!LoadShownDib(window, source.c_str(), inspector.file.openPath.c_str())) return false;
     if (LockDib(frame.dib)) {
         const BITMAPINFOHEADER& header = frame.dib.info->bmiHeader;
         frame.imageWidth = header.biWidth;

@@ -6,9 +6,6 @@ constexpr MessageIcon E = MessageIcon::Error;
 constexpr MessageIcon W = MessageIcon::Warning;
 constexpr MessageIcon Q = MessageIcon::Question;
 
-const Message kDisplaySourceUnreadable{"Unable to open file '%s'.", "Open Error", "ファイル '%s' を開けません.", "エラー",
-                                       E};
-
 const Message kLeaveForNext{"Do you go to the next bitmap without saving\nthe color change to this bitmap?", "Question",
                             "このビットマップのパレット・カラー変更を\n保存しないで次に進みますか？", "質問", Q};
 const Message kLeaveForOpen{"Do you open a file without saving\nthe color change to the bitmap?", "Question",

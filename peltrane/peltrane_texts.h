@@ -6,9 +6,6 @@
 // change in place's (texts/change_messages.h), English and Japanese side by side.
 namespace peltrane_texts {
 
-// Showing a bitmap.
-extern const Message kDisplaySourceUnreadable;  // format: the open file's path
-
 // Questions before an unsaved palette change is given up.
 extern const Message kLeaveForNext;     // Previous and Next
 extern const Message kLeaveForOpen;

@@ -83,17 +83,7 @@ bool ReadIconSize(HWND window, int index) {
 }
 
 bool ShowIcon(HWND window, int index) {
-    FreeDib(frame.dib);
-    HANDLE file = CreateFileA(frame.displayCopyPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        ShowMessageFormatted(window, veskarin_texts::kDisplayCopyUnreadable, inspector.file.openPath.c_str());
-        return false;
-    }
-    const bool read = ReadDibFile(frame.dib, window, file);
-    CloseHandle(file);
-    if (!read) return false;
-    RepaintImageArea(window);
+    if (!LoadShownDib(window, frame.displayCopyPath, inspector.file.openPath.c_str())) return false;
     if (LockDib(frame.dib)) {
         frame.imageWidth = frame.dib.info->bmiHeader.biWidth;
         frame.imageHeight = frame.dib.info->bmiHeader.biHeight;

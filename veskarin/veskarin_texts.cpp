@@ -9,9 +9,6 @@ const Message kSourceUnreadable{"Unable to open a source file.", "Error", "ソ�
 const Message kTemporaryNotWritten{"Unable to make a temporary bitmap file.", "Error",
                                    "テンポラリのビットマップ・ファイルを作れません.", "エラー", E};
 const Message kTargetUnreadable{"Cannot open a target file.", "Error", "ターゲット・ファイルを開けません.", "エラー", E};
-const Message kDisplayCopyUnreadable{"Unable to open file '%s'.", "Open Error", "ファイル '%s' を開けません.", "エラー",
-                                     E};
-
 const Message kColorDialogFailed{
     "Unable to display dialog.\nDark cyan color is selected for\ntransparent/reverse pixels in the icon.", "Error",
     "ダイアログを表示できませんので、\nアイコン中の透明色・反転色の表示\n色は、暗シアン色とします.", "エラー", W};

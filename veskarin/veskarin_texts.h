@@ -9,7 +9,6 @@ namespace veskarin_texts {
 extern const Message kSourceUnreadable;        // "Unable to open a source file."
 extern const Message kTemporaryNotWritten;
 extern const Message kTargetUnreadable;        // ReadIconSize
-extern const Message kDisplayCopyUnreadable;   // format: the open file's path
 
 // Mask colour.
 extern const Message kColorDialogFailed;
