@@ -29,6 +29,13 @@ const Message kSaveRemovable{"Unable to save to the removable (or remote) disk."
 const Message kOverwrite{"File already exists.\nDo you overwrite?", "Confirmation",
                          "同名ファイルが存在します.\n重ね書きしますか？", "確認", MessageIcon::Question};
 
+const TextPair kIconSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
+const TextPair kBitmapSaveTitle{"Assign a bitmap file to save.", "保存するファイル名の選択"};
+const Message kIconSaveWrongExtension{"Assign a file with ICO extension.", "Error",
+                                      "ファイルは拡張子 ICO を持つ必要があります.", "エラー", MessageIcon::Warning};
+const Message kBitmapSaveWrongExtension{"Assign a file with BMP extension.", "Error",
+                                        "ファイルは拡張子 BMP を持つ必要があります.", "エラー", MessageIcon::Warning};
+
 const Message kInspectorReadmeMissing{"Install the readme file (TORMALE_E.PDF)\nin the same directory.", "Error",
                                       "説明書ファイル（TORMALE_J.PDF）を同じ\nフォルダーに入れてください.", "エラー",
                                       MessageIcon::Error};

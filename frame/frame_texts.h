@@ -16,6 +16,11 @@ extern const Message kNoFreeSpace;
 extern const Message kSaveDialogFailed;  // format: the error code
 extern const Message kSaveRemovable;
 extern const Message kOverwrite;
+// The Save As dialog of an icon and of a bitmap, in all four programs.
+extern const TextPair kIconSaveTitle;
+extern const TextPair kBitmapSaveTitle;
+extern const Message kIconSaveWrongExtension;
+extern const Message kBitmapSaveWrongExtension;
 // Help, in both inspectors (one readme).
 extern const Message kInspectorReadmeMissing;
 extern const Message kInspectorReadmeNoViewer;

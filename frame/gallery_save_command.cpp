@@ -34,7 +34,7 @@ void SaveGalleryImages(HWND window, const GallerySaveKind& kind, bool saveAll) {
     if (first < 0 || last > gallery.LastIndex()) return;
 
     char path[kPathSize];
-    if (!ChooseSavePath(window, kind.dialog, path)) return;
+    if (!ChooseSavePath(window, *kind.dialog, false, path)) return;
     if (GetDriveTypeA(DriveRoot(path).c_str()) != DRIVE_FIXED) {
         ShowMessage(window, gallery_texts::kSaveNotHardDisk);
         return;
@@ -55,7 +55,7 @@ void SaveGalleryImages(HWND window, const GallerySaveKind& kind, bool saveAll) {
     run.last = last;
     run.saveAll = saveAll;
     run.savePath = path;
-    run.extension = kind.dialog.extension;
+    run.extension = kind.dialog->extension;
     run.build = kind.build;
     run.askOverwrite = [&](const std::string&) {
         ArrowCursor();

@@ -12,7 +12,7 @@
 // the table under numbered names), with the confirmation before a file is
 // overwritten. One command for both galleries; what differs is here.
 struct GallerySaveKind {
-    SaveRules dialog;         // inspector: false
+    const SaveRules* dialog;
     const gallery_texts::SaveTexts* texts;
     ImageRead (*build)(ByteSource&, const FoundImage&, std::vector<uint8_t>&);
     // The free bytes the run needs (more than this must be free).

@@ -9,7 +9,12 @@
 #include "frame/message_box.h"
 #include "frame/open_dialog.h"
 
-bool ChooseSavePath(HWND window, const SaveRules& rules, char* path) {
+const SaveRules kIconSaveRules{"Icon (*.ico)\0*.ico\0", "ICO", ".ICO", &frame_texts::kIconSaveTitle,
+                               &frame_texts::kIconSaveWrongExtension};
+const SaveRules kBitmapSaveRules{"Bitmap (*.bmp)\0*.bmp\0", "BMP", ".BMP", &frame_texts::kBitmapSaveTitle,
+                                 &frame_texts::kBitmapSaveWrongExtension};
+
+bool ChooseSavePath(HWND window, const SaveRules& rules, bool inspector, char* path) {
     for (;;) {
         std::memset(path, 0, kPathSize);
         OPENFILENAMEA dialog{};
@@ -23,13 +28,13 @@ bool ChooseSavePath(HWND window, const SaveRules& rules, char* path) {
         dialog.lpstrDefExt = rules.defaultExtension;
         const bool chosen = GetSaveFileNameA(&dialog) != FALSE;
         // The dialog has closed: the Save As button is drawn in its state at once.
-        if (rules.inspector) RepaintBarButton(window, "SaveAs");
+        if (inspector) RepaintBarButton(window, "SaveAs");
         if (!chosen) {
             const DWORD error = CommDlgExtendedError();
             if (error != 0) ShowMessageFormatted(window, frame_texts::kSaveDialogFailed, static_cast<unsigned long>(error));
             return false;
         }
-        if (rules.inspector && IsRefusedDrive(DriveRoot(path))) {
+        if (inspector && IsRefusedDrive(DriveRoot(path))) {
             ShowMessage(window, frame_texts::kSaveRemovable);
             return false;
         }

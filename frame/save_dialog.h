@@ -12,11 +12,13 @@ struct SaveRules {
     const char* extension;         // ".BMP": the only one accepted, in any case
     const TextPair* title;
     const Message* wrongExtension;
-    // The inspectors refuse a removable or remote drive here and repaint their
-    // Save As button; the galleries test the drive after the dialog.
-    bool inspector = true;
 };
 
+extern const SaveRules kIconSaveRules;
+extern const SaveRules kBitmapSaveRules;
+
 // The chosen path in `path` (kPathSize bytes), or false when the dialog was
-// left or the choice refused, its message shown.
-bool ChooseSavePath(HWND window, const SaveRules& rules, char* path);
+// left or the choice refused, its message shown. The inspectors refuse a
+// removable or remote drive here and repaint their Save As button; the
+// galleries test the drive after the dialog.
+bool ChooseSavePath(HWND window, const SaveRules& rules, bool inspector, char* path);

@@ -32,9 +32,7 @@ const Message kReadmeNoViewer{
     "PDF 文書の閲覧ソフトが無いので、\n説明書（MORDELIJ.PDF）を開けません.", "エラー", MessageIcon::Error};
 
 const GallerySaveKind kIconSave{
-    {"Icon (*.ico)\0*.ico\0", "ICO", ".ICO", &gallery_texts::kIconSaveTitle, &gallery_texts::kIconSaveTexts.wrongExtension,
-     false},
-    &gallery_texts::kIconSaveTexts,
+    &kIconSaveRules, &gallery_texts::kIconSaveTexts,
     BuildIconFile,
     [](int first, int last) { return IconSaveRoom(last - first + 1); },
 };

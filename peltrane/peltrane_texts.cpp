@@ -22,13 +22,10 @@ const Message kOpenWrongExtension{"Select a file with EXE, DLL, or BMP extension
 
 const Message kSaveColorChanged{"Do you save a color changed bitmap?", "Question",
                                 "カラー変更したビットマップを保存しますか？", "質問", Q};
-const Message kSaveWrongExtension{"Assign a file with BMP extension.", "Error",
-                                  "ファイルは拡張子 BMP を持つ必要があります.", "エラー", W};
 
 
 const Pair kReplaceableLine{"Replaceable Bitmap : ", "置換されるBitmap : "};
 const Pair kSelectedLine{"\nSelected Bitmap : ", "\n選択されたBitmap : "};
-const Pair kSaveTitle{"Assign a bitmap file to save.", "保存するファイル名の選択"};
 const Pair kReplaceTitle{"Select a bitmap file for replacement.", "置換するファイルの選択"};
 const Pair kNoMoreChange{"No more change allowed.", "これ以上変更はできません."};
 

@@ -18,13 +18,11 @@ extern const Message kOpenWrongExtension;
 
 // Save As.
 extern const Message kSaveColorChanged;  // "Do you save a color changed bitmap?"
-extern const Message kSaveWrongExtension;
 
 // Replace.
 using Pair = TextPair;
 extern const Pair kReplaceableLine;  // "Replaceable Bitmap : "
 extern const Pair kSelectedLine;     // "\nSelected Bitmap : "
-extern const Pair kSaveTitle;        // the file dialogs' titles
 extern const Pair kReplaceTitle;
 extern const Pair kNoMoreChange;     // the palette editor's status line at 299 changes
 

@@ -18,13 +18,7 @@
 #include "peltrane/peltrane_texts.h"
 #include "texts/image_messages.h"
 
-namespace {
-
 using namespace peltrane_texts;
-
-const SaveRules kSaveRules{"Bitmap (*.bmp)\0*.bmp\0", "BMP", ".BMP", &kSaveTitle, &kSaveWrongExtension};
-
-}  // namespace
 
 void SaveBitmapCommand(HWND window) {
     if (!inspector.file.HasImage() || inspector.file.fileMode) return;
@@ -36,7 +30,7 @@ void SaveBitmapCommand(HWND window) {
         frame.hoverButton = 0;
     }
     char path[kPathSize];
-    if (!ChooseSavePath(window, kSaveRules, path)) return;
+    if (!ChooseSavePath(window, kBitmapSaveRules, true, path)) return;
     const FoundImage& entry = inspector.file.Current();
     if (!HasFreeSpace(path, static_cast<uint64_t>(BitmapFileSize(entry)))) {
         ShowMessage(window, frame_texts::kNoFreeSpace);

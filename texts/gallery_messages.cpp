@@ -28,19 +28,15 @@ const Message kSaveNotHardDisk{"Unable to save files other than to the hard disk
                                "ハード・ディスク以外へはセーブできません.", "警告", W};
 
 const SaveTexts kIconSaveTexts{
-    {"Assign a file with ICO extension.", "Error", "ファイルは拡張子 ICO を持つ必要があります.", "エラー", W},
     {"NO saving work for icon(s).", "Notice", "アイコンの保存作業は行われません.", "通知", W},
     {"Interrupted saving work for icons.", "Notice", "アイコンの保存作業は中断されました.", "通知", W},
     DisplayCopyKind::Icon,
 };
 const SaveTexts kBitmapSaveTexts{
-    {"Assign a file with BMP extension.", "Error", "ファイルは拡張子 BMP を持つ必要があります.", "エラー", W},
     {"NO saving work for bitmap(s).", "Notice", "ビットマップの保存作業は行われません.", "通知", W},
     {"Interrupted saving work for bitmap.", "Notice", "ビットマップの保存作業は中断されました.", "通知", W},
     DisplayCopyKind::Bitmap,
 };
 
-const TextPair kIconSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
-const TextPair kBitmapSaveTitle{"Assign a bitmap file to save.", "保存するファイル名の選択"};
 
 }  // namespace gallery_texts

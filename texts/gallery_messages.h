@@ -28,15 +28,12 @@ extern const Message kSaveNotHardDisk;
 // The words that name the kind of image saved; the report of a run that
 // wrote every file is SavedAllMessage (texts/image_messages.h) of `kind`.
 struct SaveTexts {
-    Message wrongExtension;
     Message nothingSaved;
     Message interrupted;
     DisplayCopyKind kind;
 };
 extern const SaveTexts kIconSaveTexts;
 extern const SaveTexts kBitmapSaveTexts;
-
-extern const TextPair kIconSaveTitle;
-extern const TextPair kBitmapSaveTitle;
+// The Save As dialog's title and wrong extension: frame/frame_texts.h.
 
 }  // namespace gallery_texts

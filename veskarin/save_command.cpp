@@ -12,17 +12,10 @@
 #include "veskarin/veskarin_state.h"
 #include "veskarin/veskarin_texts.h"
 
-namespace {
-
-const SaveRules kSaveRules{"Icon (*.ico)\0*.ico\0", "ICO", ".ICO", &veskarin_texts::kSaveTitle,
-                           &veskarin_texts::kSaveWrongExtension};
-
-}  // namespace
-
 void SaveIconCommand(HWND window) {
     if (!inspector.file.HasImage() || inspector.file.fileMode) return;
     char path[kPathSize];
-    if (!ChooseSavePath(window, kSaveRules, path)) return;
+    if (!ChooseSavePath(window, kIconSaveRules, true, path)) return;
     if (!HasFreeSpace(path, static_cast<uint64_t>(inspector.icoFileSize))) {
         ShowMessage(window, frame_texts::kNoFreeSpace);
         return;

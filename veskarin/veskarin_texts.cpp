@@ -17,14 +17,11 @@ const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオ
 const Message kOpenWrongExtension{"Select a file with EXE, DLL, or ICO extension.", "Error",
                                   "拡張子 EXE/DLL/ICO のファイルを選択してください.", "エラー", W};
 
-const Message kSaveWrongExtension{"Assign a file with ICO extension.", "Error",
-                                  "ファイルは拡張子 ICO を持つ必要があります.", "エラー", W};
 const Message kTargetNotMade{"Unable to make a target file.", "Error", "書込み用のファイルを作れません.", "エラー", E};
 
 
 const Pair kReplaceableLine{"Replaceable Icon : ", "置換されるIcon : "};
 const Pair kSelectedLine{"\nSelected Icon : ", "\n選択されたIcon : "};
-const Pair kSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
 const Pair kReplaceTitle{"Select an icon file for replacement.", "置換するファイルの選択"};
 
 }  // namespace veskarin_texts

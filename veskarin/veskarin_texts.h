@@ -18,13 +18,11 @@ extern const Message kOpenMyself;
 extern const Message kOpenWrongExtension;
 
 // Save As.
-extern const Message kSaveWrongExtension;
 extern const Message kTargetNotMade;
 
 using Pair = TextPair;
 extern const Pair kReplaceableLine;   // "Replaceable Icon : "
 extern const Pair kSelectedLine;      // "\nSelected Icon : "
-extern const Pair kSaveTitle;         // the file dialogs' titles
 extern const Pair kReplaceTitle;
 
 }  // namespace veskarin_texts

@@ -31,9 +31,7 @@ const Message kReadmeNoViewer{
     "PDF 文書の閲覧ソフトが無いので、\n説明書（ZANDOVIJ.PDF）を開けません.", "エラー", MessageIcon::Error};
 
 const GallerySaveKind kBitmapSave{
-    {"Bitmap (*.bmp)\0*.bmp\0", "BMP", ".BMP", &gallery_texts::kBitmapSaveTitle, &gallery_texts::kBitmapSaveTexts.wrongExtension,
-     false},
-    &gallery_texts::kBitmapSaveTexts,
+    &kBitmapSaveRules, &gallery_texts::kBitmapSaveTexts,
     [](ByteSource& file, const FoundImage& entry, std::vector<uint8_t>& bmp) { return BuildBitmapFile(file, entry, bmp); },
     [](int first, int last) { return BitmapSaveRoom(gallery.table, first, last); },
 };
