@@ -43,6 +43,12 @@ const Message kInspectorReadmeNoViewer{
     "Unable to open the readme file (TORMALE_E.PDF)\nbecause of being NO software to read PDF documents.", "Error",
     "PDF 文書の閲覧ソフトが無いので、\n説明書（TORMALE_J.PDF）を開けません.", "エラー", MessageIcon::Error};
 
+const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオープンできません.", "エラー", MessageIcon::Error};
+const Message kMaskColorDialogFailed{
+    "Unable to display dialog.\nDark cyan color is selected for\ntransparent/reverse pixels in the icon.", "Error",
+    "ダイアログを表示できませんので、\nアイコン中の透明色・反転色の表示\n色は、暗シアン色とします.", "エラー",
+    MessageIcon::Warning};
+
 const Message kOpenDialogFailed{"GetOpenFileName error 0x%lx", "Error", "GetOpenFileName エラー 0x%lx", "エラー",
                                 MessageIcon::Error};
 const Message kOpenRemovable{"Unable to open a file in the removable (or remote) disk.", "Warning",

@@ -24,6 +24,10 @@ extern const Message kBitmapSaveWrongExtension;
 // Help, in both inspectors (one readme).
 extern const Message kInspectorReadmeMissing;
 extern const Message kInspectorReadmeNoViewer;
+// Open in the icon inspector and the galleries (the bitmap inspector has its own words).
+extern const Message kOpenMyself;
+// The mask colour dialog of the two icon programs.
+extern const Message kMaskColorDialogFailed;
 // The inspectors' Open.
 extern const Message kOpenDialogFailed;  // format: the error code
 extern const Message kOpenRemovable;

@@ -19,7 +19,7 @@ const Message& ResultMessage(const GallerySaveKind& kind, SaveRunResult result) 
         case SaveRunResult::Succeeded: return SavedAllMessage(kind.texts->kind);
         case SaveRunResult::NothingSaved: return kind.texts->nothingSaved;
         case SaveRunResult::Interrupted: return kind.texts->interrupted;
-        case SaveRunResult::SourceUnreadable: return gallery_texts::kSourceUnreadable;
+        case SaveRunResult::SourceUnreadable: return SourceUnreadableMessage();
         case SaveRunResult::TargetNotMade: break;
     }
     return TargetNotMadeMessage();
@@ -45,7 +45,7 @@ void SaveGalleryImages(HWND window, const GallerySaveKind& kind, bool saveAll) {
     }
     FileSource source(gallery.openPath);
     if (!source.IsOpen()) {
-        ShowMessage(window, gallery_texts::kSourceUnreadable);
+        ShowMessage(window, SourceUnreadableMessage());
         return;
     }
 

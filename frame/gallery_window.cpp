@@ -7,6 +7,7 @@
 #include "frame/button_bar.h"
 #include "frame/detection.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/open_dialog.h"
 #include "frame/shell.h"
@@ -205,7 +206,7 @@ void ShutDownGallery(HWND window) {
 }
 
 std::string ChooseGallerySource(HWND window) {
-    static const OpenRules kRules{"EXE/DLL (*.exe;*.dll)\0*.exe;*.dll\0", nullptr, &gallery_texts::kOpenMyself,
+    static const OpenRules kRules{"EXE/DLL (*.exe;*.dll)\0*.exe;*.dll\0", nullptr, &frame_texts::kOpenMyself,
                                   &gallery_texts::kOpenWrongExtension};
     return ChooseFileToOpen(window, kRules);
 }

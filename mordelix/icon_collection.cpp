@@ -13,6 +13,7 @@
 #include "mordelix/mordelix_state.h"
 #include "scan/image_scanner.h"
 #include "texts/gallery_messages.h"
+#include "texts/image_messages.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ uint64_t PagePictureSize() {
 void CollectIcons(HWND window, const std::string& path) {
     FileSource file(path);
     if (!file.IsOpen()) {
-        ShowMessage(window, gallery_texts::kSourceUnreadable);
+        ShowMessage(window, SourceUnreadableMessage());
         return;
     }
     ScanResult result;

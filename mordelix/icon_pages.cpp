@@ -6,6 +6,7 @@
 #include "frame/win32_file_system.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/gallery_window.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
@@ -13,6 +14,7 @@
 #include "imaging/icon_grid_page.h"
 #include "mordelix/mordelix_state.h"
 #include "texts/gallery_messages.h"
+#include "texts/image_messages.h"
 
 namespace {
 
@@ -59,7 +61,7 @@ void LoadGridFile(HWND window) {
 // Opens the file of the table for a page command; false after the message.
 bool OpenTableFile(HWND window, FileSource& file) {
     if (file.IsOpen()) return true;
-    ShowMessage(window, gallery_texts::kSourceUnreadable);
+    ShowMessage(window, SourceUnreadableMessage());
     return false;
 }
 
@@ -87,7 +89,7 @@ void ShowFirstPage(HWND window, ByteSource& file) {
     if (!WriteWholeFile(fs, frame.displayCopyPath, picture.data(), picture.size())) {
         fs.Remove(frame.displayCopyPath);
         ArrowCursor();
-        ShowMessage(window, gallery_texts::kIconPageNotMade);
+        ShowMessage(window, TemporaryNotMadeMessage(DisplayCopyKind::Icon));
         return;
     }
     LoadGridFile(window);
@@ -115,7 +117,7 @@ void PreviousPage(HWND window) { TurnPage(window, -1); }
 void MaskColorCommand(HWND window) {
     const MaskDialogResult result = ChooseMaskColor(window, kColorCombo, icons.mask);
     if (result == MaskDialogResult::Failed) {
-        ShowMessage(window, gallery_texts::kColorDialogFailed);
+        ShowMessage(window, frame_texts::kMaskColorDialogFailed);
         return;
     }
     if (result != MaskDialogResult::Chosen || frame.viewMode != 1) return;

@@ -74,7 +74,7 @@ bool ReadShownDimensions(HWND window, int index) {
     if (!source.IsOpen() ||
         source.ReadAt(inspector.file.table[static_cast<size_t>(index)].headerOffset, header, sizeof header) !=
             static_cast<int64_t>(sizeof header)) {
-        ShowMessage(window, *DisplayCopyMessage(DisplayCopyKind::Bitmap, DisplayCopyResult::SourceUnreadable));
+        ShowMessage(window, TargetUnreadableMessage());
         return false;
     }
     frame.imageWidth = ReadS32(header + 4);

@@ -5,24 +5,15 @@ namespace gallery_texts {
 constexpr MessageIcon E = MessageIcon::Error;
 constexpr MessageIcon W = MessageIcon::Warning;
 
-const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオープンできません.", "エラー", E};
 const Message kOpenWrongExtension{"Select a file with EXE or DLL extension.", "Error",
                                   "拡張子 EXE/DLL のファイルを選択してください.", "エラー", W};
 const Message kNoRoomForPicture{"Free diskspace is not enough\nto make a temporary bitmap file.", "Warning",
                                 "テンポラリ・ビットマップ・ファイルの\n作成のためのディスクの空容量が不足です.", "警告", W};
 
-const Message kSourceUnreadable{"Unable to open a source file.", "Error", "ソース・ファイルを開けません.", "エラー", E};
-const Message kIconPageNotMade{"Unable to make a temporary bitmap file.", "Error",
-                               "テンポラリのビットマップ・ファイルを作れません.", "エラー", E};
-const Message kThumbnailNotMade{"Cannot make a temporary bitmap file.", "Error",
-                                "テンポラリのビットマップ・ファイルを作れません.", "エラー", E};
 const Message kPageNotOpened{"Unable to open a temporary bitmap file.\nThe file will be deleted.", "Error",
                              "テンポラリ・ビットマップ・ファイルを開けません.\nファイルは削除されます.", "エラー", E};
 const Message kPageNotRead{"Unable to read a temporary bitmap file.\nThe file will be deleted.", "Error",
                            "テンポラリ・ビットマップ・ファイルを読めません.\nファイルは削除されます.", "エラー", E};
-const Message kColorDialogFailed{
-    "Unable to display dialog.\nDark cyan color is selected for\ntransparent/reverse pixels in the icon.", "Error",
-    "ダイアログを表示できませんので、\nアイコン中の透明色・反転色の表示\n色は、暗シアン色とします.", "エラー", W};
 
 const Message kSaveNotHardDisk{"Unable to save files other than to the hard disk.", "Warning",
                                "ハード・ディスク以外へはセーブできません.", "警告", W};

@@ -7,17 +7,14 @@
 namespace gallery_texts {
 
 // Open.
-extern const Message kOpenMyself;
 extern const Message kOpenWrongExtension;
 extern const Message kNoRoomForPicture;     // the page picture or a thumbnail's file
 
 // Pages.
-extern const Message kSourceUnreadable;
-extern const Message kIconPageNotMade;      // "Unable to make a temporary bitmap file."
-extern const Message kThumbnailNotMade;     // "Cannot make a temporary bitmap file."
+// A source that cannot be read and a page that cannot be made:
+// texts/image_messages.h.
 extern const Message kPageNotOpened;
 extern const Message kPageNotRead;
-extern const Message kColorDialogFailed;
 
 // Save As and Save All.
 extern const Message kSaveNotHardDisk;

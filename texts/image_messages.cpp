@@ -15,13 +15,13 @@ constexpr Message kBodyShort{"Unable to read bitmap info header.", "Read Error",
 constexpr Message kBadInfoSize{"Illegal structure size is found in info header.", "File Error",
                                "ビットマップのファイル構造ではありません.", "エラー", MessageIcon::Error};
 
-constexpr Message kIconSource{"Unable to open a source file.", "Error", "ソース・ファイルを開けません.", "エラー",
+constexpr Message kSourceUnreadable{"Unable to open a source file.", "Error", "ソース・ファイルを開けません.", "エラー",
                               MessageIcon::Error};
-constexpr Message kIconTemporary{"Unable to make a temporary bitmap file.", "Error",
+constexpr Message kIconTemporaryNotMade{"Unable to make a temporary bitmap file.", "Error",
                                  "テンポラリのビットマップ・ファイルを作れません.", "エラー", MessageIcon::Error};
-constexpr Message kBitmapSource{"Cannot open a target file.", "Error", "ターゲット・ファイルを開けません.", "エラー",
+constexpr Message kTargetUnreadable{"Cannot open a target file.", "Error", "ターゲット・ファイルを開けません.", "エラー",
                                 MessageIcon::Error};
-constexpr Message kBitmapTemporary{"Cannot make a temporary bitmap file.", "Error",
+constexpr Message kBitmapTemporaryNotMade{"Cannot make a temporary bitmap file.", "Error",
                                    "テンポラリのビットマップ・ファイルを作れません.", "エラー", MessageIcon::Error};
 
 constexpr Message kTargetNotMade{"Unable to make a target file.", "Error", "書込み用のファイルを作れません.", "エラー",
@@ -55,12 +55,17 @@ const Message* DisplayCopyMessage(DisplayCopyKind kind, DisplayCopyResult result
     const bool icon = kind == DisplayCopyKind::Icon;
     switch (result) {
         case DisplayCopyResult::Written: return nullptr;
-        case DisplayCopyResult::SourceUnreadable: return icon ? &kIconSource : &kBitmapSource;
-        case DisplayCopyResult::NotWritten: return icon ? &kIconTemporary : &kBitmapTemporary;
+        case DisplayCopyResult::SourceUnreadable: return icon ? &kSourceUnreadable : &kTargetUnreadable;
+        case DisplayCopyResult::NotWritten: return &TemporaryNotMadeMessage(kind);
     }
     return nullptr;
 }
 
+const Message& SourceUnreadableMessage() { return kSourceUnreadable; }
+const Message& TargetUnreadableMessage() { return kTargetUnreadable; }
+const Message& TemporaryNotMadeMessage(DisplayCopyKind kind) {
+    return kind == DisplayCopyKind::Icon ? kIconTemporaryNotMade : kBitmapTemporaryNotMade;
+}
 const Message& TargetNotMadeMessage() { return kTargetNotMade; }
 
 const Message& SavedAllMessage(DisplayCopyKind kind) { return kind == DisplayCopyKind::Icon ? kSavedIcons : kSavedBitmaps; }

@@ -15,6 +15,13 @@ std::string BadMagicText(uint16_t magic, bool inJapanese);
 enum class DisplayCopyKind { Icon, Bitmap };
 const Message* DisplayCopyMessage(DisplayCopyKind kind, DisplayCopyResult result);
 
+// The open file cannot be read ("source" in the icon programs and the
+// galleries, "target" when an image's size is read), and a temporary bitmap
+// file (a display copy or a gallery's page) cannot be made.
+const Message& SourceUnreadableMessage();
+const Message& TargetUnreadableMessage();
+const Message& TemporaryNotMadeMessage(DisplayCopyKind kind);
+
 // Writing image files: a target that cannot be made, and the galleries'
 // report after saving every image.
 const Message& TargetNotMadeMessage();

@@ -10,7 +10,7 @@
 #include "veskarin/commands.h"
 #include "frame/cursor.h"
 #include "veskarin/veskarin_state.h"
-#include "veskarin/veskarin_texts.h"
+#include "texts/image_messages.h"
 #include "scan/image_description.h"
 #include "scan/scan_rules.h"
 
@@ -54,17 +54,13 @@ bool ReadCurrentSize(HWND window) { return ReadIconSize(window, inspector.file.c
 
 bool RenderIcon(HWND window, int index) {
     FileSource source(inspector.file.openPath);
-    if (!source.IsOpen()) {
-        ShowMessage(window, veskarin_texts::kSourceUnreadable);
-        return false;
-    }
     StdFileSystem fs;
     int64_t icoFileSize = 0;
     const DisplayCopyResult result =
-        WriteIconDisplayCopy(source, inspector.file.table[static_cast<size_t>(index)], inspector.maskColor, fs,
-                             frame.displayCopyPath, icoFileSize);
-    if (result == DisplayCopyResult::SourceUnreadable) ShowMessage(window, veskarin_texts::kSourceUnreadable);
-    if (result == DisplayCopyResult::NotWritten) ShowMessage(window, veskarin_texts::kTemporaryNotWritten);
+        source.IsOpen() ? WriteIconDisplayCopy(source, inspector.file.table[static_cast<size_t>(index)],
+                                               inspector.maskColor, fs, frame.displayCopyPath, icoFileSize)
+                        : DisplayCopyResult::SourceUnreadable;
+    if (const Message* message = DisplayCopyMessage(DisplayCopyKind::Icon, result)) ShowMessage(window, *message);
     if (result == DisplayCopyResult::Written) inspector.icoFileSize = icoFileSize;
     return result == DisplayCopyResult::Written;
 }
@@ -72,7 +68,7 @@ bool RenderIcon(HWND window, int index) {
 bool ReadIconSize(HWND window, int index) {
     FileSource source(inspector.file.openPath);
     if (!source.IsOpen()) {
-        ShowMessage(window, veskarin_texts::kTargetUnreadable);
+        ShowMessage(window, TargetUnreadableMessage());
         return false;
     }
     uint8_t header[12] = {};

@@ -4,11 +4,12 @@
 
 #include "frame/open_dialog.h"
 #include "veskarin/commands.h"
+#include "frame/frame_texts.h"
 #include "veskarin/veskarin_texts.h"
 
 void OpenCommand(HWND window) {
     static const OpenRules kRules{"EXE/DLL/ICO (*.exe;*.dll;*.ico)\0*.exe;*.dll;*.ico\0", ".ICO",
-                                  &veskarin_texts::kOpenMyself, &veskarin_texts::kOpenWrongExtension};
+                                  &frame_texts::kOpenMyself, &veskarin_texts::kOpenWrongExtension};
     const std::string path = ChooseFileToOpen(window, kRules);
     if (path.empty()) return;
     SearchIcons(window, path, HasExtension(path, ".ICO"));

@@ -5,6 +5,7 @@
 #include "fileops/file_system.h"
 #include "fileops/icon_replacement.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/replace_command.h"
 #include "imaging/ico_description.h"
 #include "veskarin/commands.h"
@@ -31,7 +32,7 @@ void ReplaceIconCommand(HWND window) {
                                kReplaceableEdit,
                                kSelectedEdit,
                                ChangeKind::IconReplace,
-                               &kOpenMyself,
+                               &frame_texts::kOpenMyself,
                                kReplaceableLine.Text(j),
                                kSelectedLine.Text(j),
                                DescribeIcoPath,

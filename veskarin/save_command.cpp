@@ -10,7 +10,7 @@
 #include "frame/win32_file_system.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
-#include "veskarin/veskarin_texts.h"
+#include "texts/image_messages.h"
 
 void SaveIconCommand(HWND window) {
     if (!inspector.file.HasImage() || inspector.file.fileMode) return;
@@ -28,6 +28,6 @@ void SaveIconCommand(HWND window) {
     Win32FileSystem fs;
     const DisplayCopyResult result = source.IsOpen() ? WriteIconFile(source, inspector.file.Current(), fs, path)
                                                      : DisplayCopyResult::SourceUnreadable;
-    if (result == DisplayCopyResult::SourceUnreadable) ShowMessage(window, veskarin_texts::kSourceUnreadable);
-    if (result == DisplayCopyResult::NotWritten) ShowMessage(window, veskarin_texts::kTargetNotMade);
+    if (result == DisplayCopyResult::SourceUnreadable) ShowMessage(window, SourceUnreadableMessage());
+    if (result == DisplayCopyResult::NotWritten) ShowMessage(window, TargetNotMadeMessage());
 }

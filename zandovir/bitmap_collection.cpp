@@ -15,6 +15,7 @@
 #include "imaging/bmp_layout.h"
 #include "scan/image_scanner.h"
 #include "texts/gallery_messages.h"
+#include "texts/image_messages.h"
 #include "zandovir/zandovir_state.h"
 
 namespace {
@@ -32,7 +33,7 @@ uint64_t DisplayCopyRoom(const std::vector<FoundImage>& entries) {
 void CollectBitmaps(HWND window, const std::string& path) {
     FileSource file(path);
     if (!file.IsOpen()) {
-        ShowMessage(window, gallery_texts::kSourceUnreadable);
+        ShowMessage(window, SourceUnreadableMessage());
         return;
     }
     TopmostScope topmost(window);
@@ -53,7 +54,7 @@ void CollectBitmaps(HWND window, const std::string& path) {
     const bool loaded = LoadPageThumbnails(window, file);
     ArrowCursor();
     bitmaps.progress.Close();
-    if (!loaded) ShowMessage(window, gallery_texts::kThumbnailNotMade);
+    if (!loaded) ShowMessage(window, TemporaryNotMadeMessage(DisplayCopyKind::Bitmap));
     RepaintImageArea(window);
 }
 

@@ -13,6 +13,7 @@
 #include "frame/wait_box.h"
 #include "imaging/bmp_layout.h"
 #include "texts/gallery_messages.h"
+#include "texts/image_messages.h"
 #include "zandovir/zandovir_state.h"
 
 namespace {
@@ -48,7 +49,7 @@ void TurnPage(HWND window, int step) {
     if (!can) return;
     FileSource file(gallery.openPath);
     if (!file.IsOpen()) {
-        ShowMessage(window, gallery_texts::kSourceUnreadable);
+        ShowMessage(window, SourceUnreadableMessage());
         return;
     }
     {
@@ -59,7 +60,7 @@ void TurnPage(HWND window, int step) {
         const bool loaded = LoadPageThumbnails(window, file);
         wait.Close();
         ArrowCursor();
-        if (!loaded) ShowMessage(window, gallery_texts::kThumbnailNotMade);
+        if (!loaded) ShowMessage(window, TemporaryNotMadeMessage(DisplayCopyKind::Bitmap));
     }
     RepaintImageArea(window);
 }
