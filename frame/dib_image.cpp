@@ -1,7 +1,7 @@
 #include "frame/dib_image.h"
 
-#include "frame/frame_texts.h"
 #include "frame/message_box.h"
+#include "texts/image_messages.h"
 
 void* GlobalLockGuard::Address() {
     if (!locked_) {
@@ -28,15 +28,11 @@ DWORD ReadUpTo(HANDLE file, void* out, DWORD count) {
 
 // The message of a refused file; false, so that callers can return it.
 bool Refuse(DibImage& dib, HWND owner, DibStatus status, const DibFileHeader& header) {
-    switch (status) {
-        case DibStatus::FileHeaderShort: ShowMessage(owner, frame_texts::kDibHeaderShort); break;
-        case DibStatus::BadMagic:
-            ShowMessageFormatted(owner, frame_texts::kDibBadMagic, static_cast<unsigned>(header.type));
-            break;
-        case DibStatus::NoMemory: ShowMessage(owner, frame_texts::kDibNoMemory); break;
-        case DibStatus::BodyShort: ShowMessage(owner, frame_texts::kDibShort); break;
-        case DibStatus::BadInfoSize: ShowMessage(owner, frame_texts::kDibBadInfoSize); break;
-        case DibStatus::Ok: break;
+    if (const Message* message = DibMessage(status)) {
+        if (status == DibStatus::BadMagic)
+            ShowMessageFormatted(owner, *message, static_cast<unsigned>(header.type));
+        else
+            ShowMessage(owner, *message);
     }
     FreeDib(dib);
     return false;

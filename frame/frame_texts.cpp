@@ -2,16 +2,6 @@
 
 namespace frame_texts {
 
-const Message kDibHeaderShort{"Unable to read bitmap file header.", "Read Error",
-                              "ビットマップ・ファイル・ヘッダーを読めません.", "エラー", MessageIcon::Error};
-const Message kDibBadMagic{"Bad magic number (0x%04x) in bitmap.", "Read Error",
-                           "ビットマップのMAGIC NUMBER (0x%04x) が違っています.", "エラー", MessageIcon::Error};
-const Message kDibNoMemory{"Unable to allocate space for bitmap.", "Read Error",
-                           "ビットマップ用のメモリーを確保できません.", "エラー", MessageIcon::Error};
-const Message kDibShort{"Unable to read bitmap info header.", "Read Error",
-                        "ビットマップ・インフォ・ヘッダーを読めません.", "エラー", MessageIcon::Error};
-const Message kDibBadInfoSize{"Illegal structure size is found in info header.", "File Error",
-                              "ビットマップのファイル構造ではありません.", "エラー", MessageIcon::Error};
 const Message kShownFileUnreadable{"Unable to open file '%s'.", "Open Error", "ファイル '%s' を開けません.", "エラー",
                                    MessageIcon::Error};
 const Message kInspectorDialogFailed{"Unable to display dialog", "System Error", "ダイアログを表示できません",

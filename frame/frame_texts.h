@@ -3,11 +3,6 @@
 
 // The frame's own messages, shared by the four programs.
 namespace frame_texts {
-extern const Message kDibHeaderShort;
-extern const Message kDibBadMagic;        // format: the 16-bit bfType
-extern const Message kDibNoMemory;
-extern const Message kDibShort;
-extern const Message kDibBadInfoSize;
 extern const Message kShownFileUnreadable;  // format: the open file's path
 extern const Message kInspectorDialogFailed;  // the About box cannot be shown
 extern const Message kGalleryDialogFailed;    // and the overwrite confirmation

@@ -1,5 +1,7 @@
 #include "texts/change_messages.h"
 
+#include "texts/image_messages.h"
+
 namespace {
 
 constexpr Message kIconUnreadable{"Unable to open an icon file.", "Error", "アイコン・ファイルを開けません.", "エラー",
@@ -7,8 +9,6 @@ constexpr Message kIconUnreadable{"Unable to open an icon file.", "Error", "ア�
 constexpr Message kIconStyle{"Unable to replace the icon in the file because of\ndifferent style (Size, Width, Height, Colors).",
                              "Warning", "ファイルのアイコン置換はできません.\nスタイル（サイズ・幅・高さ・色数）が異なります.",
                              "警告", MessageIcon::Error};
-constexpr Message kIconSource{"Unable to open a source file.", "Error", "ソース・ファイルを開けません.", "エラー",
-                              MessageIcon::Error};
 constexpr Message kIconBackupCopy{"Unable to make a bakup file.", "Error", "バックアップ・ファイルを作れません.", "エラー",
                                   MessageIcon::Error};
 constexpr Message kIconBackupOpen{"Unable to open a bakup file.", "Error", "バックアップ・ファイルを開けません.", "エラー",
@@ -21,8 +21,6 @@ constexpr Message kBitmapNotBmp{"Assign a correct bitmap file.", "Error", "正�
 constexpr Message kBitmapStyle{
     "Cannot replace the bitmap in the file because of\ndifferent style (Size, Width, Height, Colors).", "Warning",
     "ファイルのビットマップ置換はできません.\nスタイル（サイズ・幅・高さ・色数）が異なります.", "警告", MessageIcon::Error};
-constexpr Message kBitmapTarget{"Cannot open a target file.", "Error", "ターゲット・ファイルを開けません.", "エラー",
-                                MessageIcon::Error};
 constexpr Message kBitmapBackupCopy{"Cannot make a bakup file.", "Error", "バックアップ・ファイルを作れません.", "エラー",
                                     MessageIcon::Error};
 constexpr Message kBitmapBackupOpen{"Cannot open a bakup file.", "Error", "バックアップ・ファイルを開けません.", "エラー",
@@ -64,7 +62,7 @@ const Message* IconMessage(ChangeResult result) {
         case ChangeResult::NotABitmapFile:
         case ChangeResult::DifferentStyle: return &kIconStyle;
         case ChangeResult::SourceUnreadable:
-        case ChangeResult::TargetCreateFailed: return &kIconSource;
+        case ChangeResult::TargetCreateFailed: return &SourceUnreadableMessage();
         case ChangeResult::BackupCopyFailed: return &kIconBackupCopy;
         case ChangeResult::BackupUnreadable: return &kIconBackupOpen;
         default: return nullptr;
@@ -77,7 +75,7 @@ const Message* BitmapMessage(ChangeResult result) {
         case ChangeResult::NotABitmapFile: return &kBitmapNotBmp;
         case ChangeResult::DifferentStyle: return &kBitmapStyle;
         case ChangeResult::SourceUnreadable:
-        case ChangeResult::TargetCreateFailed: return &kBitmapTarget;
+        case ChangeResult::TargetCreateFailed: return &TargetUnreadableMessage();
         case ChangeResult::BackupCopyFailed: return &kBitmapBackupCopy;
         case ChangeResult::BackupUnreadable: return &kBitmapBackupOpen;
         default: return nullptr;

@@ -15,9 +15,10 @@ std::string BadMagicText(uint16_t magic, bool inJapanese);
 enum class DisplayCopyKind { Icon, Bitmap };
 const Message* DisplayCopyMessage(DisplayCopyKind kind, DisplayCopyResult result);
 
-// The open file cannot be read ("source" in the icon programs and the
-// galleries, "target" when an image's size is read), and a temporary bitmap
-// file (a display copy or a gallery's page) cannot be made.
+// The open file cannot be read: "source" in the icon programs and the
+// galleries, "target" in the bitmap inspector and when an image's size is
+// read. A temporary bitmap file (a display copy or a gallery's page) cannot
+// be made.
 const Message& SourceUnreadableMessage();
 const Message& TargetUnreadableMessage();
 const Message& TemporaryNotMadeMessage(DisplayCopyKind kind);

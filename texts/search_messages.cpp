@@ -1,9 +1,9 @@
 #include "texts/search_messages.h"
 
+#include "texts/image_messages.h"
+
 namespace {
 
-constexpr Message kIconOpenFailed{"Unable to open a source file.", "Error", "ソース・ファイルを開けません.", "エラー",
-                                  MessageIcon::Error};
 constexpr Message kIcoCountNotOne{"More than one icon contained in the file.", "Error",
                                   "アイコンが１個以上ファイルに含まれています.", "エラー", MessageIcon::Error};
 constexpr Message kIcoNothingFound{"Not an icon file with correct format.", "Information",
@@ -18,8 +18,6 @@ constexpr Message kGalleryIconLimit{"Over 500 icons in the file\nso that search 
                                     "５００以上のアイコンがありますので、\n検索を打ち切りました.", "検索中止",
                                     MessageIcon::Warning};
 
-constexpr Message kBitmapOpenFailed{"Cannot open a target file.", "Error", "ターゲット・ファイルを開けません.",
-                                    "エラー", MessageIcon::Error};
 constexpr Message kBmpNothingFound{"Not a bitmap file with correct format.", "Information",
                                    "正しい形式のビットマップ・ファイル\nではありません.", "お知らせ",
                                    MessageIcon::Information};
@@ -39,7 +37,7 @@ const Message* SearchMessage(SearchKind kind, ScanOutcome outcome, bool fileMode
         case ScanOutcome::Found:
             return nullptr;
         case ScanOutcome::OpenFailed:
-            return kind == SearchKind::Bitmaps ? &kBitmapOpenFailed : &kIconOpenFailed;
+            return kind == SearchKind::Bitmaps ? &TargetUnreadableMessage() : &SourceUnreadableMessage();
         case ScanOutcome::IcoCountNotOne:
             return &kIcoCountNotOne;
         case ScanOutcome::NothingFound:
