@@ -17,6 +17,9 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     return FALSE;
 }
 
+// The readme of the user's language, as the messages name it.
+const char* ReadmeName() { return frame.japanese ? frame.program->readmeJapanese : frame.program->readmeEnglish; }
+
 }  // namespace
 
 void ShowAbout(HWND mainWindow) {
@@ -34,11 +37,11 @@ void OpenReadme(HWND mainWindow) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(frame.readmePath, &found);
     if (search == INVALID_HANDLE_VALUE) {
-        ShowMessage(mainWindow, *frame.program->readmeMissing);
+        ShowMessageFormatted(mainWindow, frame_texts::kReadmeMissing, ReadmeName());
         return;
     }
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteA(mainWindow, "open", frame.readmePath, nullptr, nullptr, SW_SHOWNORMAL));
-    if ((result & 0xFFFF) <= 32) ShowMessage(mainWindow, *frame.program->readmeNoViewer);
+    if ((result & 0xFFFF) <= 32) ShowMessageFormatted(mainWindow, frame_texts::kReadmeNoViewer, ReadmeName());
     FindClose(search);
 }

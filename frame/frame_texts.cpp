@@ -26,12 +26,11 @@ const Message kIconSaveWrongExtension{"Assign a file with ICO extension.", "Erro
 const Message kBitmapSaveWrongExtension{"Assign a file with BMP extension.", "Error",
                                         "ファイルは拡張子 BMP を持つ必要があります.", "エラー", MessageIcon::Warning};
 
-const Message kInspectorReadmeMissing{"Install the readme file (TORMALE_E.PDF)\nin the same directory.", "Error",
-                                      "説明書ファイル（TORMALE_J.PDF）を同じ\nフォルダーに入れてください.", "エラー",
-                                      MessageIcon::Error};
-const Message kInspectorReadmeNoViewer{
-    "Unable to open the readme file (TORMALE_E.PDF)\nbecause of being NO software to read PDF documents.", "Error",
-    "PDF 文書の閲覧ソフトが無いので、\n説明書（TORMALE_J.PDF）を開けません.", "エラー", MessageIcon::Error};
+const Message kReadmeMissing{"Install the readme file (%s)\nin the same directory.", "Error",
+                             "説明書ファイル（%s）を同じ\nフォルダーに入れてください.", "エラー", MessageIcon::Error};
+const Message kReadmeNoViewer{"Unable to open the readme file (%s)\nbecause of being NO software to read PDF documents.",
+                              "Error", "PDF 文書の閲覧ソフトが無いので、\n説明書（%s）を開けません.", "エラー",
+                              MessageIcon::Error};
 
 const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオープンできません.", "エラー", MessageIcon::Error};
 const Message kMaskColorDialogFailed{

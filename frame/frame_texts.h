@@ -16,9 +16,9 @@ extern const TextPair kIconSaveTitle;
 extern const TextPair kBitmapSaveTitle;
 extern const Message kIconSaveWrongExtension;
 extern const Message kBitmapSaveWrongExtension;
-// Help, in both inspectors (one readme).
-extern const Message kInspectorReadmeMissing;
-extern const Message kInspectorReadmeNoViewer;
+// Help; format: the readme's name in the user's language.
+extern const Message kReadmeMissing;
+extern const Message kReadmeNoViewer;
 // Open in the icon inspector and the galleries (the bitmap inspector has its own words).
 extern const Message kOpenMyself;
 // The mask colour dialog of the two icon programs.

@@ -47,8 +47,6 @@ struct ProgramDescription {
     const char* readmeJapanese;
     bool inspector;              // VESKARIN and PELTRANE (not the galleries)
     bool bitmapInspector;        // chooses the display copy's name (".bm!" or ".ic!")
-    const Message* readmeMissing;
-    const Message* readmeNoViewer;
 
     const BarButtonPlace* buttons;
     int buttonCount;             // with the Gap and Space fillers

@@ -24,13 +24,6 @@ constexpr LabelText kLabels[] = {
     {"About", "御案内"},          {"Help", "ヘルプ"},       {"Exit", "終了"},
 };
 
-const Message kReadmeMissing{"Install the readme file (MORDELIE.PDF)\nin the same directory.", "Error",
-                             "説明書ファイル（MORDELIJ.PDF）を同じ\nフォルダーに入れてください.", "エラー",
-                             MessageIcon::Error};
-const Message kReadmeNoViewer{
-    "Unable to open the readme file (MORDELIE.PDF)\nbecause of being NO software to read PDF documents.", "Error",
-    "PDF 文書の閲覧ソフトが無いので、\n説明書（MORDELIJ.PDF）を開けません.", "エラー", MessageIcon::Error};
-
 const GallerySaveKind kIconSave{
     &kIconSaveRules, &gallery_texts::kIconSaveTexts,
     BuildIconFile,
@@ -53,7 +46,7 @@ void OnCommand(HWND window, int command) {
 
 const ProgramDescription kMordelix{
     "MORDELIX", "Coravel", "Coravel (for EXE/DLL)", "コラヴェル (for EXE/DLL)", "", "MORDELIX.EXE", "MORDELIE.PDF",
-    "MORDELIJ.PDF", false, false, &kReadmeMissing, &kReadmeNoViewer,
+    "MORDELIJ.PDF", false, false,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 9, 20, 0, 3,
     OnCommand, GalleryWindowProc,
 };

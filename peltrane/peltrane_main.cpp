@@ -2,7 +2,6 @@
 
 #include "frame/about.h"
 #include "frame/frame_state.h"
-#include "frame/frame_texts.h"
 #include "frame/image_view.h"
 #include "frame/shell.h"
 #include "peltrane/commands.h"
@@ -67,7 +66,7 @@ const ProgramHooks kHooks{MayClose, BeforeShutDown, OnSystemCommand, OnUserMessa
 
 const ProgramDescription kPeltrane{
     "PELTRANE", "Dun_marra", "Dunmarra", "ダンマラ", "Bitmap [ ", "PELTRANE.EXE", "TORMALE_E.PDF", "TORMALE_J.PDF",
-    true, true, &frame_texts::kInspectorReadmeMissing, &frame_texts::kInspectorReadmeNoViewer,
+    true, true,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 11, 19, -1, kPreviousHover,
     OnCommand, nullptr, &kHooks,
 };

@@ -2,7 +2,6 @@
 
 #include "frame/about.h"
 #include "frame/frame_state.h"
-#include "frame/frame_texts.h"
 #include "frame/image_view.h"
 #include "frame/shell.h"
 #include "veskarin/commands.h"
@@ -49,7 +48,7 @@ void OnCommand(HWND window, int command) {
 
 const ProgramDescription kVeskarin{
     "VESKARIN", "Arv_elle", "Arvelle", "アルヴェル", "Icon [ ", "VESKARIN.EXE", "TORMALE_E.PDF", "TORMALE_J.PDF",
-    true, false, &frame_texts::kInspectorReadmeMissing, &frame_texts::kInspectorReadmeNoViewer,
+    true, false,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 11, 19, -1, kPreviousHover,
     OnCommand, nullptr,
 };

@@ -23,13 +23,6 @@ constexpr LabelText kLabels[] = {
     {"Save As", "個別保存"},  {"About", "御案内"},  {"Help", "ヘルプ"}, {"Exit", "終了"},
 };
 
-const Message kReadmeMissing{"Install the readme file (ZANDOVIE.PDF)\nin the same directory.", "Error",
-                             "説明書ファイル（ZANDOVIJ.PDF）を同じ\nフォルダーに入れてください.", "エラー",
-                             MessageIcon::Error};
-const Message kReadmeNoViewer{
-    "Unable to open the readme file (ZANDOVIE.PDF)\nbecause of being NO software to read PDF documents.", "Error",
-    "PDF 文書の閲覧ソフトが無いので、\n説明書（ZANDOVIJ.PDF）を開けません.", "エラー", MessageIcon::Error};
-
 const GallerySaveKind kBitmapSave{
     &kBitmapSaveRules, &gallery_texts::kBitmapSaveTexts,
     [](ByteSource& file, const FoundImage& entry, std::vector<uint8_t>& bmp) { return BuildBitmapFile(file, entry, bmp); },
@@ -51,7 +44,7 @@ void OnCommand(HWND window, int command) {
 
 const ProgramDescription kZandovir{
     "ZANDOVIR", "Estrivo", "Estrivo (for EXE/DLL)", "エストリヴォ (for EXE/DLL)", "", "ZANDOVIR.EXE", "ZANDOVIE.PDF",
-    "ZANDOVIJ.PDF", false, false, &kReadmeMissing, &kReadmeNoViewer,
+    "ZANDOVIJ.PDF", false, false,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 8, 20, 0, 2,
     OnCommand, GalleryWindowProc,
 };
