@@ -4,6 +4,7 @@
 
 #include "frame/button_bar.h"
 #include "frame/frame_state.h"
+#include "frame/file_dialog.h"
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
@@ -39,14 +40,7 @@ Check CheckChoice(HWND window, const OpenRules& rules, const char* path) {
 std::string ChooseFileToOpen(HWND window, const OpenRules& rules) {
     char path[kPathSize];
     for (;;) {
-        std::memset(path, 0, sizeof path);
-        OPENFILENAMEA dialog{};
-        dialog.lStructSize = sizeof dialog;
-        dialog.hwndOwner = window;
-        dialog.lpstrFilter = rules.filter;
-        dialog.lpstrFile = path;
-        dialog.nMaxFile = kPathSize;
-        dialog.lpstrTitle = frame_texts::kOpenTitle.Text(frame.japanese);
+        OPENFILENAMEA dialog = FileDialog(window, rules.filter, frame_texts::kOpenTitle.Text(frame.japanese), path);
         dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
         const bool chosen = GetOpenFileNameA(&dialog) != FALSE;
         const DWORD error = chosen ? 0 : CommDlgExtendedError();

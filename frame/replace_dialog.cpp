@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "frame/button_bar.h"
+#include "frame/file_dialog.h"
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
@@ -80,15 +81,8 @@ bool ChooseReplacement(HWND window, const ReplaceDialog& spec, char* path) {
     for (;;) {
         Selection selection;
         selection.spec = &spec;
-        std::memset(path, 0, kPathSize);
-        OPENFILENAMEA dialog{};
-        dialog.lStructSize = sizeof dialog;
-        dialog.hwndOwner = window;
+        OPENFILENAMEA dialog = FileDialog(window, spec.filter, spec.title, path);
         dialog.hInstance = frame.instance;
-        dialog.lpstrFilter = spec.filter;
-        dialog.lpstrFile = path;
-        dialog.nMaxFile = kPathSize;
-        dialog.lpstrTitle = spec.title;
         dialog.Flags = OFN_EXPLORER | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
         dialog.lpfnHook = PanelHook;
         dialog.lCustData = reinterpret_cast<LPARAM>(&selection);

@@ -1,8 +1,7 @@
 #include "frame/save_dialog.h"
 
-#include <cstring>
-
 #include "frame/button_bar.h"
+#include "frame/file_dialog.h"
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
@@ -16,14 +15,7 @@ const SaveRules kBitmapSaveRules{"Bitmap (*.bmp)\0*.bmp\0", "BMP", ".BMP", &fram
 
 bool ChooseSavePath(HWND window, const SaveRules& rules, bool inspector, char* path) {
     for (;;) {
-        std::memset(path, 0, kPathSize);
-        OPENFILENAMEA dialog{};
-        dialog.lStructSize = sizeof dialog;
-        dialog.hwndOwner = window;
-        dialog.lpstrFilter = rules.filter;
-        dialog.lpstrFile = path;
-        dialog.nMaxFile = kPathSize;
-        dialog.lpstrTitle = rules.title->Text(frame.japanese);
+        OPENFILENAMEA dialog = FileDialog(window, rules.filter, rules.title->Text(frame.japanese), path);
         dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
         dialog.lpstrDefExt = rules.defaultExtension;
         const bool chosen = GetSaveFileNameA(&dialog) != FALSE;
