@@ -24,6 +24,9 @@ struct InspectedFile {
     bool HasImage() const {
         return imagePresent && currentIndex >= 0 && currentIndex < static_cast<int>(table.size());
     }
+    // Previous and Next have an entry to go to.
+    bool HasPrevious() const { return HasImage() && currentIndex > 0; }
+    bool HasNext() const { return HasImage() && currentIndex < lastIndex; }
     // Keeps the frame's view of the tool in step (buttons enabled by painting).
     void Publish() const;
 };

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "frame/button_bar.h"
-#include "frame/frame_state.h"
 #include "frame/file_dialog.h"
+#include "frame/frame_state.h"
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"

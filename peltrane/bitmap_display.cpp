@@ -110,12 +110,12 @@ bool LoadShownBitmap(HWND window, int index) {
 }
 
 void PreviousBitmap(HWND window) {
-    if (!inspector.file.HasImage() || inspector.file.currentIndex <= 0) return;
+    if (!inspector.file.HasPrevious()) return;
     ChangeBitmap(window, inspector.file.currentIndex - 1);
 }
 
 void NextBitmap(HWND window) {
-    if (!inspector.file.HasImage() || inspector.file.currentIndex >= inspector.file.lastIndex) return;
+    if (!inspector.file.HasNext()) return;
     ChangeBitmap(window, inspector.file.currentIndex + 1);
 }
 

@@ -100,12 +100,12 @@ void ShowNewIcon(HWND window) {
 }
 
 void PreviousIcon(HWND window) {
-    if (!inspector.file.HasImage() || inspector.file.currentIndex <= 0) return;
+    if (!inspector.file.HasPrevious()) return;
     ShowEntry(window, inspector.file.currentIndex - 1, true);
 }
 
 void NextIcon(HWND window) {
-    if (!inspector.file.HasImage() || inspector.file.currentIndex >= inspector.file.lastIndex) return;
+    if (!inspector.file.HasNext()) return;
     ShowEntry(window, inspector.file.currentIndex + 1, true);
 }
 
