@@ -6,12 +6,9 @@
 #include "fileops/file_system.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
-#include "frame/frame_texts.h"
-#include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/save_dialog.h"
 #include "frame/win32_file_system.h"
-#include "frame/open_dialog.h"
 #include "imaging/bmp_layout.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
@@ -30,13 +27,8 @@ void SaveBitmapCommand(HWND window) {
         frame.hoverButton = 0;
     }
     char path[kPathSize];
-    if (!ChooseSavePath(window, kBitmapSaveRules, true, path)) return;
     const FoundImage& entry = inspector.file.Current();
-    if (!HasFreeSpace(path, static_cast<uint64_t>(BitmapFileSize(entry)))) {
-        ShowMessage(window, frame_texts::kNoFreeSpace);
-        return;
-    }
-    if (FileExists(path) && ShowMessage(window, frame_texts::kOverwrite) != IDYES) return;
+    if (!ChooseInspectorSaveTarget(window, kBitmapSaveRules, static_cast<uint64_t>(BitmapFileSize(entry)), path)) return;
 
     WaitCursor();
     const std::vector<uint8_t> changed = colorChanged ? palette.history.Current() : std::vector<uint8_t>();

@@ -2,10 +2,7 @@
 
 #include "fileops/display_copy_file.h"
 #include "frame/frame_state.h"
-#include "frame/frame_texts.h"
-#include "frame/guards.h"
 #include "frame/message_box.h"
-#include "frame/open_dialog.h"
 #include "frame/save_dialog.h"
 #include "frame/win32_file_system.h"
 #include "veskarin/commands.h"
@@ -15,12 +12,7 @@
 void SaveIconCommand(HWND window) {
     if (!inspector.file.HasImage() || inspector.file.fileMode) return;
     char path[kPathSize];
-    if (!ChooseSavePath(window, kIconSaveRules, true, path)) return;
-    if (!HasFreeSpace(path, static_cast<uint64_t>(inspector.icoFileSize))) {
-        ShowMessage(window, frame_texts::kNoFreeSpace);
-        return;
-    }
-    if (FileExists(path) && ShowMessage(window, frame_texts::kOverwrite) != IDYES) return;
+    if (!ChooseInspectorSaveTarget(window, kIconSaveRules, static_cast<uint64_t>(inspector.icoFileSize), path)) return;
 
     // Written beside the target and swapped in: a file the user agreed to
     // overwrite stays whole unless the new one is complete.
