@@ -193,8 +193,8 @@ void LeaveStartupPicture() {
 void UpdateGalleryButtons() {
     const bool shown = frame.viewMode == 1;
     const int last = gallery.LastIndex();
-    EnableBarButton("Prev", shown && gallery.pageIndex > 0);
-    EnableBarButton("Next", shown && HasNextPage(gallery.layout, gallery.pageIndex, last));
+    EnableBarButton("Prev", shown && gallery.CanTurn(-1));
+    EnableBarButton("Next", shown && gallery.CanTurn(+1));
     EnableBarButton("SaveAll", shown && last >= 0);
     EnableBarButton("SaveAs", shown && last >= 0 && gallery.selectionShown);
 }

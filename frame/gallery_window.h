@@ -36,6 +36,8 @@ struct GalleryView {
 
     int LastIndex() const { return static_cast<int>(table.size()) - 1; }
     PageRange Page() const { return PageEntries(layout, pageIndex, LastIndex()); }
+    // Previous (step -1) or Next (+1) has a page to go to.
+    bool CanTurn(int step) const { return step > 0 ? HasNextPage(layout, pageIndex, LastIndex()) : pageIndex > 0; }
 };
 
 extern GalleryView gallery;

@@ -67,8 +67,7 @@ bool OpenTableFile(HWND window, FileSource& file) {
 
 void TurnPage(HWND window, int step) {
     if (frame.viewMode != 1) return;
-    const bool can = step > 0 ? HasNextPage(gallery.layout, gallery.pageIndex, gallery.LastIndex()) : gallery.pageIndex > 0;
-    if (!can) return;
+    if (!gallery.CanTurn(step)) return;
     FileSource file(gallery.openPath);
     if (!OpenTableFile(window, file)) return;
     gallery.pageIndex += step;

@@ -45,8 +45,7 @@ bool LoadThumbnail(HWND window, ByteSource& file, int k, ThumbnailCell& cell) {
 
 void TurnPage(HWND window, int step) {
     if (frame.viewMode != 1) return;
-    const bool can = step > 0 ? HasNextPage(gallery.layout, gallery.pageIndex, gallery.LastIndex()) : gallery.pageIndex > 0;
-    if (!can) return;
+    if (!gallery.CanTurn(step)) return;
     FileSource file(gallery.openPath);
     if (!file.IsOpen()) {
         ShowMessage(window, SourceUnreadableMessage());
