@@ -44,10 +44,7 @@ void SaveGalleryImages(HWND window, const GallerySaveKind& kind, bool saveAll) {
         return;
     }
     FileSource source(gallery.openPath);
-    if (!source.IsOpen()) {
-        ShowMessage(window, SourceUnreadableMessage());
-        return;
-    }
+    if (!SourceOpened(window, source)) return;
 
     SaveRun run;
     run.table = &gallery.table;

@@ -9,9 +9,11 @@
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
+#include "frame/message_box.h"
 #include "frame/open_dialog.h"
 #include "frame/shell.h"
 #include "texts/gallery_messages.h"
+#include "texts/image_messages.h"
 
 GalleryView gallery;
 
@@ -209,6 +211,12 @@ std::string ChooseGallerySource(HWND window) {
     static const OpenRules kRules{"EXE/DLL (*.exe;*.dll)\0*.exe;*.dll\0", nullptr, &frame_texts::kOpenMyself,
                                   &gallery_texts::kOpenWrongExtension};
     return ChooseFileToOpen(window, kRules);
+}
+
+bool SourceOpened(HWND window, const FileSource& file) {
+    if (file.IsOpen()) return true;
+    ShowMessage(window, SourceUnreadableMessage());
+    return false;
 }
 
 LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -8,6 +8,7 @@
 #include "frame/program.h"
 #include "framecore/window_geometry.h"
 #include "imaging/grid_layout.h"
+#include "scan/byte_source.h"
 #include "scan/found_image.h"
 
 // The main window that the two galleries share: placed in 8/10 of the work
@@ -61,3 +62,6 @@ void ShutDownGallery(HWND window);
 // The Open dialog and its checks for an EXE or DLL; "" when the user gave up
 // or was refused (nothing of the open file changes then).
 std::string ChooseGallerySource(HWND window);
+// True when `file`, the source opened for a search, a page or a save, is
+// open; otherwise false after "Unable to open a source file.".
+bool SourceOpened(HWND window, const FileSource& file);

@@ -28,10 +28,7 @@ uint64_t PagePictureSize() {
 // first page replace the old; on failure everything stays as it was.
 void CollectIcons(HWND window, const std::string& path) {
     FileSource file(path);
-    if (!file.IsOpen()) {
-        ShowMessage(window, SourceUnreadableMessage());
-        return;
-    }
+    if (!SourceOpened(window, file)) return;
     ScanResult result;
     {
         TopmostScope topmost(window);

@@ -58,18 +58,11 @@ void LoadGridFile(HWND window) {
     DeleteFileA(frame.displayCopyPath);
 }
 
-// Opens the file of the table for a page command; false after the message.
-bool OpenTableFile(HWND window, FileSource& file) {
-    if (file.IsOpen()) return true;
-    ShowMessage(window, SourceUnreadableMessage());
-    return false;
-}
-
 void TurnPage(HWND window, int step) {
     if (frame.viewMode != 1) return;
     if (!gallery.CanTurn(step)) return;
     FileSource file(gallery.openPath);
-    if (!OpenTableFile(window, file)) return;
+    if (!SourceOpened(window, file)) return;
     gallery.pageIndex += step;
     RedrawGridPage(window, file, false);
 }
@@ -121,7 +114,7 @@ void MaskColorCommand(HWND window) {
     }
     if (result != MaskDialogResult::Chosen || frame.viewMode != 1) return;
     FileSource file(gallery.openPath);
-    if (OpenTableFile(window, file)) RedrawGridPage(window, file, true);
+    if (SourceOpened(window, file)) RedrawGridPage(window, file, true);
 }
 
 void PaintIconPage(HDC dc) {

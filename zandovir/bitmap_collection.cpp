@@ -32,10 +32,7 @@ uint64_t DisplayCopyRoom(const std::vector<FoundImage>& entries) {
 // table and page shown before stay as they were.
 void CollectBitmaps(HWND window, const std::string& path) {
     FileSource file(path);
-    if (!file.IsOpen()) {
-        ShowMessage(window, SourceUnreadableMessage());
-        return;
-    }
+    if (!SourceOpened(window, file)) return;
     TopmostScope topmost(window);
     ScanResult result = SearchGallerySource(window, bitmaps.progress, SearchKind::GalleryBitmaps, true, file);
     if (!TableFound(result)) return;

@@ -47,10 +47,7 @@ void TurnPage(HWND window, int step) {
     if (frame.viewMode != 1) return;
     if (!gallery.CanTurn(step)) return;
     FileSource file(gallery.openPath);
-    if (!file.IsOpen()) {
-        ShowMessage(window, SourceUnreadableMessage());
-        return;
-    }
+    if (!SourceOpened(window, file)) return;
     {
         TopmostScope topmost(window);
         WaitBox wait(window);
