@@ -13,7 +13,6 @@
 #include "mordelix/mordelix_state.h"
 #include "scan/image_scanner.h"
 #include "texts/gallery_messages.h"
-#include "texts/image_messages.h"
 
 namespace {
 
