@@ -28,9 +28,6 @@ std::string TitleLine(const FoundImage& entry, const std::string& words) {
     return title + " ]";
 }
 
-// Shows bitmap `index` instead of the current one. P1: when its dimensions
-// cannot be read, the index goes back, so that title, picture, editor and
-// index always describe the same bitmap.
 // Nothing of the file is shown any more (its bitmap could not be loaded): no
 // picture, the program's title, no command on the table until Open.
 void ShowNothing(HWND window) {
@@ -39,6 +36,9 @@ void ShowNothing(HWND window) {
     ShowNoImage(window);
 }
 
+// Shows bitmap `index` instead of the current one. P1: when its dimensions
+// cannot be read, the index goes back, so that title, picture, editor and
+// index always describe the same bitmap.
 void ChangeBitmap(HWND window, int index) {
     if (!MayLeavePaletteChange(window, peltrane_texts::kLeaveForNext)) return;
     WaitCursor();
