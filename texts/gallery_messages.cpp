@@ -14,7 +14,6 @@ const Message kPageNotOpened{"Unable to open a temporary bitmap file.\nThe file 
                              "テンポラリ・ビットマップ・ファイルを開けません.\nファイルは削除されます.", "エラー", E};
 const Message kPageNotRead{"Unable to read a temporary bitmap file.\nThe file will be deleted.", "Error",
                            "テンポラリ・ビットマップ・ファイルを読めません.\nファイルは削除されます.", "エラー", E};
-
 const Message kSaveNotHardDisk{"Unable to save files other than to the hard disk.", "Warning",
                                "ハード・ディスク以外へはセーブできません.", "警告", W};
 
@@ -28,6 +27,5 @@ const SaveTexts kBitmapSaveTexts{
     {"Interrupted saving work for bitmap.", "Notice", "ビットマップの保存作業は中断されました.", "通知", W},
     DisplayCopyKind::Bitmap,
 };
-
 
 }  // namespace gallery_texts

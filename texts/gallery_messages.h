@@ -19,7 +19,7 @@ extern const Message kPageNotRead;
 // Save As and Save All.
 extern const Message kSaveNotHardDisk;
 // The dialog's failure, too little space and an overwrite confirmation that
-// cannot be shown: the inspectors' texts (frame/frame_texts.h).
+// cannot be shown: the frame's texts (frame/frame_texts.h).
 // A target that cannot be written: TargetNotMadeMessage (texts/image_messages.h).
 
 // The words that name the kind of image saved; the report of a run that
