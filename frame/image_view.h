@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "frame/inspected_file.h"
+
 // The inspectors' image area below the bar: the start-up picture, then the
 // DibImage magnified by frame.zoomFactor and scrolled in image pixels.
 
@@ -20,10 +22,11 @@ void ResetScrollBars(HWND window);
 void EnterImageMode(HWND window);
 // After a failed search: the commands on the image are off until one is shown.
 void DisableImageButtons();
-// Zoom Out (step -1) and Zoom In (+1), within 1..10: the image's size is
-// read again (`readSize`: false after its message, and nothing is redrawn),
-// then the scroll bars are laid out and the view repainted.
-void StepZoom(HWND window, int step, bool (*readSize)(HWND window));
+// Zoom Out (step -1) and Zoom In (+1) while an image of `file` is shown,
+// within 1..10: the current image's size is read again (`readSize`: false
+// after its message, and nothing is redrawn), then the scroll bars are laid
+// out and the view repainted.
+void StepZoom(HWND window, const InspectedFile& file, int step, bool (*readSize)(HWND window));
 // Nothing of the open file is shown any more (its image could not be shown
 // again): no picture, the program's name as title, the image commands off
 // until Open. The tool forgets its own image first.

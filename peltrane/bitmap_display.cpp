@@ -54,8 +54,6 @@ void ChangeBitmap(HWND window, int index) {
     ArrowCursor();
 }
 
-bool ReadCurrentDimensions(HWND window) { return ReadShownDimensions(window, inspector.file.currentIndex); }
-
 }  // namespace
 
 bool WriteDisplayCopy(HWND window, int index) {
@@ -119,10 +117,4 @@ void NextBitmap(HWND window) {
     ChangeBitmap(window, inspector.file.currentIndex + 1);
 }
 
-void ZoomOut(HWND window) {
-    if (inspector.file.HasImage()) StepZoom(window, -1, ReadCurrentDimensions);
-}
-
-void ZoomIn(HWND window) {
-    if (inspector.file.HasImage()) StepZoom(window, +1, ReadCurrentDimensions);
-}
+bool ReadCurrentDimensions(HWND window) { return ReadShownDimensions(window, inspector.file.currentIndex); }

@@ -14,8 +14,7 @@ bool LoadShownBitmap(HWND window, int index);
 void ShowNewBitmap(HWND window);
 void PreviousBitmap(HWND window);
 void NextBitmap(HWND window);
-void ZoomOut(HWND window);
-void ZoomIn(HWND window);
+bool ReadCurrentDimensions(HWND window);         // for the zoom step
 void OpenCommand(HWND window);                    // open_command.cpp
 void SaveBitmapCommand(HWND window);              // save_command.cpp
 void ReplaceBitmapCommand(HWND window);           // replace_command.cpp

@@ -20,8 +20,7 @@ void ShowCurrentIconAgain(HWND window);
 void ShowNewIcon(HWND window);
 void PreviousIcon(HWND window);
 void NextIcon(HWND window);
-void ZoomOut(HWND window);
-void ZoomIn(HWND window);
+bool ReadCurrentSize(HWND window);             // for the zoom step
 void MaskColorCommand(HWND window);            // mask_color.cpp
 void OpenCommand(HWND window);                 // open_command.cpp
 void SaveIconCommand(HWND window);             // save_command.cpp

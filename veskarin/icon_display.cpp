@@ -48,8 +48,6 @@ bool ShowEntry(HWND window, int index, bool resetZoom) {
     return rendered;
 }
 
-bool ReadCurrentSize(HWND window) { return ReadIconSize(window, inspector.file.currentIndex); }
-
 }  // namespace
 
 bool RenderIcon(HWND window, int index) {
@@ -109,10 +107,4 @@ void NextIcon(HWND window) {
     ShowEntry(window, inspector.file.currentIndex + 1, true);
 }
 
-void ZoomOut(HWND window) {
-    if (inspector.file.HasImage()) StepZoom(window, -1, ReadCurrentSize);
-}
-
-void ZoomIn(HWND window) {
-    if (inspector.file.HasImage()) StepZoom(window, +1, ReadCurrentSize);
-}
+bool ReadCurrentSize(HWND window) { return ReadIconSize(window, inspector.file.currentIndex); }

@@ -36,8 +36,8 @@ void OnCommand(HWND window, int command) {
             break;
         case 102: frame.hoverButton = kPreviousHover; PreviousIcon(window); break;
         case 103: frame.hoverButton = kNextHover; NextIcon(window); break;
-        case 104: frame.hoverButton = kZoomOutHover; ZoomOut(window); break;
-        case 105: frame.hoverButton = kZoomInHover; ZoomIn(window); break;
+        case 104: frame.hoverButton = kZoomOutHover; StepZoom(window, inspector.file, -1, ReadCurrentSize); break;
+        case 105: frame.hoverButton = kZoomInHover; StepZoom(window, inspector.file, +1, ReadCurrentSize); break;
         case 106: SaveIconCommand(window); break;
         case 107: ReplaceIconCommand(window); break;
         case 108: ShowAbout(window); break;
