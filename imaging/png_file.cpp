@@ -20,7 +20,7 @@
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR
-#define STBI_MAX_DIMENSIONS 256
+#define STBI_MAX_DIMENSIONS (1 << 16)
 #include "stb_image.h"
 #pragma GCC diagnostic pop
 
@@ -51,7 +51,6 @@ bool EncodePng(const RgbaImage& image, bool withAlpha, std::vector<uint8_t>& png
         image.pixels.size() != static_cast<size_t>(4 * count)) {
         return false;
     }
-    stbi_write_png_compression_level = 9;
     if (withAlpha) {
         return stbi_write_png_to_func(Append, &png, image.width, image.height, 4, image.pixels.data(),
                                       4 * image.width) != 0;
@@ -61,13 +60,13 @@ bool EncodePng(const RgbaImage& image, bool withAlpha, std::vector<uint8_t>& png
     return stbi_write_png_to_func(Append, &png, image.width, image.height, 3, rgb.data(), 3 * image.width) != 0;
 }
 
-bool DecodeIconPng(const uint8_t* bytes, size_t size, RgbaImage& image) {
+bool DecodePng(const uint8_t* bytes, size_t size, int32_t largestSide, RgbaImage& image) {
     image = RgbaImage{};
     if (size < sizeof kPngSignature || size > INT32_MAX || std::memcmp(bytes, kPngSignature, 8) != 0) return false;
     int width = 0, height = 0, channels = 0;
     const int length = static_cast<int>(size);
     if (!stbi_info_from_memory(bytes, length, &width, &height, &channels) || width < 1 || height < 1 ||
-        width > 256 || height > 256) {
+        width > largestSide || height > largestSide || int64_t{width} * height > kMaxPixels) {
         return false;
     }
     stbi_uc* pixels = stbi_load_from_memory(bytes, length, &width, &height, &channels, 4);
