@@ -6,7 +6,7 @@ set -euo pipefail
 exe=$1
 native=${NATIVE_IMGSCAN:-build/native/cli/imgscan}
 native=$(cd "$(dirname "$native")" && pwd)/$(basename "$native")
-for kind in "icons" "icons --gallery" "bitmaps"; do
+for kind in "icons" "icons --gallery" "icons --all-kinds" "bitmaps"; do
   expected=$("$native" $kind --json "$exe" || true)
   actual=$(wine64 "$exe" $kind --json "$exe" </dev/null | tr -d '\r' || true)
   if [ "$expected" != "$actual" ]; then
@@ -32,6 +32,9 @@ run_writers() {  # run_writers DIR COMMAND...
     "$@" extract-icon --gallery target.exe 1 second.ico >/dev/null
     "$@" render-icon target.exe 0 shown.bmp >/dev/null
     "$@" render-icon target.exe 1 masked.bmp --mask-color FF00FF >/dev/null
+    "$@" render-icon target.exe 2 shown.png >/dev/null
+    "$@" render-icon target.exe 0 --alpha alpha.png >/dev/null
+    "$@" sheet icons --all-kinds target.exe sheet.png >/dev/null
     mkdir all
     "$@" extract icons target.exe all >/dev/null 2>&1
     "$@" replace-icon target.exe 0 first.ico >/dev/null 2>&1
@@ -52,3 +55,65 @@ cmp -s "$work/linux/target.exe" "$winexe" || { echo "replacing an icon by itself
 written=$(find "$work/linux" -type f | wc -l)
 echo "imgscan.exe writers under Wine write the same $written files as the Linux build"
 rm -rf "$work"
+
+# A real Windows DLL with modern icons and bitmaps, where Wine's are at hand:
+# the same listing and the same PNG bytes from both builds.
+dll=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/user32.dll
+if [ -f "$dll" ]; then
+  mkdir -p "$work"
+  for words in "icons --all-kinds --json $dll" "sheet icons --all-kinds $dll $work/S.png" \
+               "sheet bitmaps $dll $work/B.png" "render-bitmap $dll 0 $work/R.png"; do
+    "$native" $words >/dev/null 2>&1
+    for f in "$work"/*.png; do [ -f "$f" ] && mv "$f" "$f.linux"; done
+    expected=$("$native" $words 2>&1 | grep -v '\.png$' || true)
+    actual=$(wine64 "$exe" $words </dev/null 2>&1 | tr -d '\r' | grep -v '\.png$' || true)
+    if [ "$expected" != "$actual" ]; then echo "imgscan.exe $words differs from the Linux build"; exit 1; fi
+    for f in "$work"/*.png.linux; do
+      [ -f "$f" ] || continue
+      cmp -s "$f" "${f%.linux}" || { echo "imgscan.exe wrote another ${f%.linux} than the Linux build"; exit 1; }
+      rm -f "$f" "${f%.linux}"
+    done
+  done
+  echo "imgscan.exe under Wine agrees with the Linux build on $(basename "$dll"): listing and PNG pictures"
+  rm -rf "$work"
+fi
+
+# A signed file: imgscan.exe itself, signed with a certificate made here.
+# Replacing an icon warns, breaks the signature (the backup keeps it) and,
+# with --update-checksum, leaves the checksum the PE rules give.
+if command -v osslsigncode >/dev/null && command -v openssl >/dev/null; then
+  sig=$(dirname "$exe")/signature
+  rm -rf "$sig"; mkdir -p "$sig"
+  (
+    cd "$sig"
+    openssl req -x509 -newkey rsa:2048 -nodes -keyout key.pem -out cert.pem -days 2 \
+      -subj "/CN=imgscan test signer" >/dev/null 2>&1
+    osslsigncode sign -certs cert.pem -key key.pem -n "imgscan test" -in "$winexe" -out signed.exe >/dev/null
+    verify() { osslsigncode verify -CAfile cert.pem -in "$1" 2>&1; }
+    # Older osslsigncode marks a wrong checksum MISMATCH, newer ones warn.
+    stale() { verify "$1" | grep -qE 'invalid PE checksum|Calculated PE checksum: *[0-9A-Fa-f]+ +MISMATCH'; }
+    verify signed.exe | grep -q '^Signature verification: ok' || { echo "signing imgscan.exe failed"; exit 1; }
+    "$native" extract-icon signed.exe 0 first.ico >/dev/null
+    python3 -c "import sys; d=bytearray(open('first.ico','rb').read()); d[200]^=0xFF; open('changed.ico','wb').write(d)"
+    for option in "" "--update-checksum"; do
+      cp signed.exe app.exe
+      "$native" replace-icon $option app.exe 0 changed.ico >/dev/null 2>stderr.txt
+      grep -q 'carries an Authenticode signature: this change invalidates it' stderr.txt \
+        || { echo "no signature warning:"; cat stderr.txt; exit 1; }
+      verify app.exe | grep -q '^Signature verification: failed' || { echo "the changed file still verifies"; exit 1; }
+      verify app.000 | grep -q '^Signature verification: ok' || { echo "the backup lost its signature"; exit 1; }
+      if [ -n "$option" ]; then
+        ! stale app.exe || { echo "--update-checksum left a wrong checksum"; exit 1; }
+        cp app.exe linux.exe
+      else
+        stale app.exe || { echo "the checksum should be stale without the option"; exit 1; }
+      fi
+      rm -f app.exe app.000
+    done
+    cp signed.exe app.exe
+    wine64 "$winexe" replace-icon --update-checksum app.exe 0 changed.ico </dev/null >/dev/null 2>&1
+    cmp -s app.exe linux.exe || { echo "imgscan.exe changed the signed file otherwise than the Linux build"; exit 1; }
+  )
+  echo "signed imgscan.exe: warned, signature broken (backup verifies), checksum updated as osslsigncode computes it"
+  rm -rf "$sig"
+fi
