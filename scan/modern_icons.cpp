@@ -163,8 +163,11 @@ bool FindModernIcons(ByteSource& source, bool upTo64, std::vector<FoundImage>& f
         const uint8_t* bytes;
         int64_t count;
         if (!reader.Span(pos, 1, bytes, count)) return false;
-        int64_t i = 0;
-        while (i < count && bytes[i] != 40 && bytes[i] != 0x89) ++i;
+        // The first byte 40 (a header) or 0x89 (a PNG signature) of the span.
+        const auto* header = static_cast<const uint8_t*>(std::memchr(bytes, 40, static_cast<size_t>(count)));
+        const int64_t before = header != nullptr ? header - bytes : count;
+        const auto* png = static_cast<const uint8_t*>(std::memchr(bytes, 0x89, static_cast<size_t>(before)));
+        const int64_t i = png != nullptr ? png - bytes : before;
         if (i == count) {
             pos += count;
             continue;
