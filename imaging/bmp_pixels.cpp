@@ -61,8 +61,10 @@ BmpPixels DecodeBmpFile(const std::vector<uint8_t>& bmp, RgbaImage& image) {
     const auto outputRow = [&](int64_t stored) { return height > 0 ? rows - 1 - stored : stored; };
     if (rle) {
         std::vector<uint16_t> indices;
-        ExpandRleBits(bits, layout.bitsSize, bitCount, static_cast<int32_t>(width), static_cast<int32_t>(rows),
-                      indices);
+        if (!ExpandRleBits(bits, layout.bitsSize, bitCount, static_cast<int32_t>(width), static_cast<int32_t>(rows),
+                           indices)) {
+            return BmpPixels::TooLarge;
+        }
         for (int64_t y = 0; y < rows; ++y) {
             for (int64_t x = 0; x < width; ++x) {
                 const uint16_t index = indices[static_cast<size_t>(y * width + x)];

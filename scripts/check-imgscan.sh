@@ -75,6 +75,37 @@ if [ -f "$dll" ]; then
     done
   done
   echo "imgscan.exe under Wine agrees with the Linux build on $(basename "$dll"): listing and PNG pictures"
+  # Every image --all-kinds finds is exported as an .ico that parses: one
+  # directory entry, its bytes where it says, a 40-byte header or a PNG whose
+  # image data inflates.
+  mkdir -p "$work/all"
+  "$native" extract icons --all-kinds "$dll" "$work/all" >/dev/null 2>&1
+  found=$("$native" icons --all-kinds "$dll" 2>/dev/null | wc -l)
+  python3 - "$work/all" "$found" <<'PY' || exit 1
+import os, struct, sys, zlib
+folder, found = sys.argv[1], int(sys.argv[2])
+names = sorted(os.listdir(folder))
+assert len(names) == found, f"{len(names)} files for {found} images"
+kinds = {"dib": 0, "png": 0}
+for name in names:
+    data = open(os.path.join(folder, name), "rb").read()
+    reserved, kind, count = struct.unpack_from("<HHH", data)
+    size, offset = struct.unpack_from("<II", data, 14)
+    assert (reserved, kind, count, offset) == (0, 1, 1, 22) and size == len(data) - 22, name
+    image = data[22:]
+    if image.startswith(b"\x89PNG\r\n\x1a\n"):
+        at, idat = 8, b""
+        while at < len(image):
+            length, tag = struct.unpack_from(">I4s", image, at)
+            if tag == b"IDAT": idat += image[at + 8:at + 8 + length]
+            at += 12 + length
+        zlib.decompress(idat)
+        kinds["png"] += 1
+    else:
+        assert struct.unpack_from("<I", image)[0] == 40, name
+        kinds["dib"] += 1
+print(f"{len(names)} .ico files of --all-kinds parse ({kinds['dib']} headers, {kinds['png']} PNG)")
+PY
   rm -rf "$work"
 fi
 
