@@ -85,7 +85,12 @@ std::string Listings(const std::string& path, const std::string& name, bool all 
         std::ostringstream out, err;
         const int status = RunListCommand(kind, words, out, err);
         std::string listing = out.str();
-        for (size_t at; (at = listing.find(path)) != std::string::npos;) listing.replace(at, path.size(), name);
+        // The path as JSON writes it (Windows: backslashes doubled), then as it is.
+        std::string json;
+        for (const char c : path) json += c == '\\' ? std::string("\\\\") : std::string(1, c);
+        for (const std::string& shown : {json, path}) {
+            for (size_t at; (at = listing.find(shown)) != std::string::npos;) listing.replace(at, shown.size(), name);
+        }
         text += "== " + name + (kind == SearchKind::Icons ? " icons" : " bitmaps");
         for (const std::string& flag : flags) text += " " + flag;
         text += "\n" + listing + "-- exit " + std::to_string(status) + "\n" + err.str();
