@@ -183,18 +183,23 @@ public:
     bool WaitForTitle(const std::string& title) const {
         return WaitFor([&] { return Title() == title; });
     }
-    // Presses a button and answers the file dialog that it opens.
-    void ChooseFile(int button, const char* dialogTitle, const std::string& path) const {
+    // Presses a button and answers the file dialog that it opens (after a
+    // screenshot of it for the user guides, when `shot` is named).
+    void ChooseFile(int button, const char* dialogTitle, const std::string& path, const char* shot = nullptr) const {
         Press(button);
         HWND dialog = FindDialog(program_, dialogTitle);
         ASSERT_NE(dialog, nullptr) << dialogTitle;
+        if (shot != nullptr) SaveScreenshot(shot);
         AnswerFileDialog(dialog, path);
     }
-    void Open(const std::string& path) const { ChooseFile(kOpen, "Select a file to open.", path); }
+    void Open(const std::string& path, const char* shot = nullptr) const {
+        ChooseFile(kOpen, "Select a file to open.", path, shot);
+    }
     // The message box with this caption; its text, after pressing `answer`.
-    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000) const {
+    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000, const char* shot = nullptr) const {
         HWND box = FindDialog(program_, caption, milliseconds);
         if (box == nullptr) return "(no message box \"" + std::string(caption) + "\")";
+        if (shot != nullptr) SaveScreenshot(shot);
         const std::string text = MessageBoxText(box);
         PressDialogButton(box, answer);
         WaitFor([&] { return !IsWindow(box); });
@@ -236,7 +241,7 @@ TEST(Veskarin, StartsWithItsPictureAndASecondStartEndsSilently) {
 
 TEST(Veskarin, OpenShowsTheFirstIconWithItsTitle) {
     Veskarin v;
-    v.Open(Sample());
+    v.Open(Sample(), "open");
     EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
     EXPECT_EQ(Title(Sample(), 0).substr(0, 34), "Icon [ 32 x 32 x 16 (766 Bytes) at");
     EXPECT_GT(MaskPixels(Sample(), 0), 0);
@@ -341,7 +346,7 @@ TEST(Veskarin, SaveAsWritesTheOneImageIcoFile) {
     Veskarin v;
     v.Open(Sample());
     ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
-    v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved);
+    v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved, "saveas");
     ASSERT_TRUE(WaitFor([&] { return ReadBytes(saved).size() == 766; })) << ReadBytes(saved).size();
 
     std::vector<uint8_t> expected;
@@ -355,7 +360,7 @@ TEST(Veskarin, SaveAsWritesTheOneImageIcoFile) {
     EXPECT_EQ(v.Answer("Confirmation", IDNO), "File already exists.\nDo you overwrite?");
     EXPECT_EQ(ReadBytes(saved).size(), 3u);
     v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved);
-    EXPECT_EQ(v.Answer("Confirmation", IDYES), "File already exists.\nDo you overwrite?");
+    EXPECT_EQ(v.Answer("Confirmation", IDYES, 10000, "overwrite"), "File already exists.\nDo you overwrite?");
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(saved).size() == 766; }));
 }
 
@@ -404,9 +409,9 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
         << ControlText(PanelControl(dialog, 127));
     SaveScreenshot("replacedialog");
     PressDialogButton(dialog, IDOK);
-    EXPECT_EQ(v.Answer("Confirmation for Replacement", IDYES),
+    EXPECT_EQ(v.Answer("Confirmation for Replacement", IDYES, 10000, "replaceconfirm"),
               "Replaceable Icon : 32 x 32 x 16 (766 Bytes)\nSelected Icon : 32 x 32 x 16 (766 Bytes)");
-    EXPECT_EQ(v.Answer("Information"), "The original file has been saved\nas target.000.");
+    EXPECT_EQ(v.Answer("Information", IDOK, 10000, "replaced"), "The original file has been saved\nas target.000.");
 
     const std::vector<unsigned char> changed = ReadBytes(target);
     EXPECT_EQ(changed.size(), original.size());
@@ -689,10 +694,22 @@ TEST(Japanese, TitleAndMessagesAreJapanese) {
     v.Press(kMask);
     HWND colors = FindDialog(v.Process(), "表示色の選択");
     ASSERT_NE(colors, nullptr);
+    SendMessageA(GetDlgItem(colors, kColorCombo), CB_SHOWDROPDOWN, TRUE, 0);
+    Sleep(300);
+    SaveScreenshot("japanese-maskdialog");
+    SendMessageA(GetDlgItem(colors, kColorCombo), CB_SHOWDROPDOWN, FALSE, 0);
     PressDialogButton(colors, IDCANCEL);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(colors); }));
-    v.ChooseFile(kOpen, "オープンするファイルの選択", Sample());
+    v.ChooseFile(kOpen, "オープンするファイルの選択", Sample(), "japanese-open");
     EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
+    v.Press(kReplace);  // the panel and the button in Japanese
+    HWND replace = FindDialog(v.Process(), "置換するファイルの選択");
+    ASSERT_NE(replace, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(replace, 126)) == "32 x 32 x 16 (766 Bytes)"; }));
+    EXPECT_EQ(WindowText(GetDlgItem(replace, IDOK)), "置換(&O)");
+    SaveScreenshot("japanese-replacedialog");
+    PressDialogButton(replace, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
     RECT button;
     GetWindowRect(v.ButtonWindow(kZoomIn), &button);
     SetForegroundWindow(v.Window());
