@@ -40,7 +40,7 @@ for guide in $(release_guides); do
     done
     pdf="$out/$(guide_file "$guide" "$language")"
     html="${pdf%.PDF}.html"
-    pandoc --from markdown --to html5 --standalone --toc --toc-depth 2 \
+    pandoc --from markdown+east_asian_line_breaks --to html5 --standalone --toc --toc-depth 2 \
       --template "$guides_dir/guide.html" --metadata version="$version" \
       --output "$html" "$guides_dir/$language/labels.yaml" "${sources[@]}"
     weasyprint --base-url "$out/" --stylesheet "$guides_dir/guide.css" "$html" "$pdf"

@@ -710,6 +710,12 @@ TEST(Japanese, TitleAndMessagesAreJapanese) {
     SaveScreenshot("japanese-replacedialog");
     PressDialogButton(replace, IDCANCEL);
     EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    const std::string saved = Work("japanese.ico");
+    DeleteFileA(saved.c_str());
+    v.ChooseFile(kSaveAs, "保存するファイル名の選択", saved, "japanese-saveas");
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(saved).size() == 766; }));
+    v.ChooseFile(kSaveAs, "保存するファイル名の選択", saved);
+    EXPECT_EQ(v.Answer("確認", IDNO, 10000, "japanese-overwrite"), "同名ファイルが存在します.\n重ね書きしますか？");
     RECT button;
     GetWindowRect(v.ButtonWindow(kZoomIn), &button);
     SetForegroundWindow(v.Window());
