@@ -107,6 +107,8 @@ done
 [ -f "$menu/Uninstall Image tools.lnk" ] || fail "no Start-menu entry for the uninstaller"
 wine64 reg query "$uninstall_key" </dev/null >/dev/null 2>&1 || fail "the uninstaller is not registered"
 run_programs "$installed"
+said=$(wine64 'C:\Program Files\Image tools\imgscan.exe' --version </dev/null | tr -d '\r')
+[ "$said" = "imgscan $version" ] || fail "imgscan --version says \"$said\""
 echo "check-release: installed silently; every program shows the version and opens its guides from Program Files"
 
 run_programs "$unpacked"
