@@ -184,6 +184,16 @@ void EnableBarButton(const char* base, bool enabled) {
     if (button != nullptr) EnableWindow(button, enabled ? TRUE : FALSE);
 }
 
+void RepaintBarButton(HWND mainWindow, const char* base) {
+    for (int i = 0; i < frame.program->buttonCount && i < kMaxButtons; ++i) {
+        const BarButtonPlace& place = frame.program->buttons[i];
+        if (std::strcmp(place.base, base) != 0) continue;
+        RECT area{place.x - 1, 0, place.x + place.width - 1, kBarRows};
+        InvalidateRect(mainWindow, &area, TRUE);
+        UpdateWindow(mainWindow);
+    }
+}
+
 LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:

@@ -17,4 +17,11 @@ const Message kInspectorDialogFailed{"Unable to display dialog", "System Error",
 const Message kGalleryDialogFailed{"Unable to display dialog.", "System Error", "ダイアログを表示できません.",
                                    "システム・エラー", MessageIcon::Error};
 
+const Message kOpenDialogFailed{"GetOpenFileName error 0x%lx", "Error", "GetOpenFileName エラー 0x%lx", "エラー",
+                                MessageIcon::Error};
+const Message kOpenRemovable{"Unable to open a file in the removable (or remote) disk.", "Warning",
+                             "リムーバブル(またはリモート)・ディスクのファイルはオープンできません.", "警告",
+                             MessageIcon::Warning};
+const TextPair kOpenTitle{"Select a file to open.", "オープンするファイルの選択"};
+
 }  // namespace frame_texts

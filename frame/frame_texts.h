@@ -10,4 +10,8 @@ extern const Message kDibShort;
 extern const Message kDibBadInfoSize;
 extern const Message kInspectorDialogFailed;  // the About box cannot be shown
 extern const Message kGalleryDialogFailed;
+// The inspectors' Open.
+extern const Message kOpenDialogFailed;  // format: the error code
+extern const Message kOpenRemovable;
+extern const TextPair kOpenTitle;
 }  // namespace frame_texts

@@ -3,7 +3,8 @@
 
 // The modeless please-wait box of the searches (PLEASEWAIT_DLG / _J). While
 // it exists it is frame.modelessDialog; the box that was there before (a
-// tool's own modeless dialog) comes back when it closes.
+// tool's own modeless dialog) comes back when it closes, also when the box
+// could not be made.
 class WaitBox {
 public:
     explicit WaitBox(HWND owner);

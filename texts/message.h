@@ -14,3 +14,10 @@ struct Message {
     const char* Text(bool inJapanese) const { return inJapanese ? japanese : english; }
     const char* Caption(bool inJapanese) const { return inJapanese ? japaneseCaption : englishCaption; }
 };
+
+// Words that are not a message box's (titles, captions of buttons), in both languages.
+struct TextPair {
+    const char* english;
+    const char* japanese;
+    const char* Text(bool inJapanese) const { return inJapanese ? japanese : english; }
+};

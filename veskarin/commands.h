@@ -1,13 +1,23 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // The icon inspector's commands and the operations they share.
 
-void SearchIcons(HWND window);                 // icon_search.cpp
-void RenderIcon(HWND window, int index);       // icon_display.cpp
+// Searches `path` and makes it the open file, unless it is an .ico file that
+// is refused before the search (then nothing changes).
+void SearchIcons(HWND window, const std::string& path, bool icoFileMode);  // icon_search.cpp
+// Each reports its failure to the user and returns false.
+bool RenderIcon(HWND window, int index);       // icon_display.cpp
 bool ReadIconSize(HWND window, int index);
-void ShowIcon(HWND window, int index);
-void ShowCurrentIconAgain(HWND window);        // render, size, layout, show
+bool ShowIcon(HWND window, int index);
+// The current icon rendered again (a new mask colour); when that fails the
+// icon shown stays.
+void ShowCurrentIconAgain(HWND window);
+// The current icon of a new table or of a changed file; when it cannot be
+// shown, nothing of the file stays shown.
+void ShowNewIcon(HWND window);
 void PreviousIcon(HWND window);
 void NextIcon(HWND window);
 void ZoomOut(HWND window);
@@ -16,6 +26,3 @@ void MaskColorCommand(HWND window);            // mask_color.cpp
 void OpenCommand(HWND window);                 // open_command.cpp
 void SaveIconCommand(HWND window);             // save_command.cpp
 void ReplaceIconCommand(HWND window);          // replace_command.cpp
-
-// Case-insensitive comparison of the end of a path with an extension (".EXE").
-bool HasExtension(const char* path, const char* extension);

@@ -31,14 +31,32 @@ std::string TitleLine(const FoundImage& entry) {
     return title + " ]";
 }
 
-void ChangeIcon(HWND window) {
+// Nothing of the file is shown any more (its icon could not be shown again):
+// no picture, the program's title, and no command on the table until Open.
+void ShowNothing(HWND window) {
+    FreeDib(frame.dib);
+    inspector.imagePresent = false;
+    PublishToolView();
+    DisableImageButtons();
+    SetWindowTextA(window, DisplayName());
+    RepaintImageArea(window);
+}
+
+// Shows entry `index` in place of the current one (at zoom 1 when
+// `resetZoom`). When it cannot be rendered, the current icon stays with its
+// title, index and zoom, so that the three always describe the same image.
+bool ShowEntry(HWND window, int index, bool resetZoom) {
     WaitCursor();
-    RenderIcon(window, inspector.currentIndex);
-    if (ReadIconSize(window, inspector.currentIndex)) {
+    const bool rendered = RenderIcon(window, index) && ReadIconSize(window, index);
+    if (rendered) {
+        if (resetZoom) frame.zoomFactor = 1;
+        inspector.currentIndex = index;
+        PublishToolView();
         LayoutScrollBars(window);
-        ShowIcon(window, inspector.currentIndex);
+        if (!ShowIcon(window, index)) ShowNothing(window);
     }
     ArrowCursor();
+    return rendered;
 }
 
 void ChangeZoom(HWND window) {
@@ -52,11 +70,11 @@ void ChangeZoom(HWND window) {
 
 }  // namespace
 
-void RenderIcon(HWND window, int index) {
+bool RenderIcon(HWND window, int index) {
     FileSource source(inspector.openPath);
     if (!source.IsOpen()) {
         ShowMessage(window, veskarin_texts::kSourceUnreadable);
-        return;
+        return false;
     }
     StdFileSystem fs;
     int64_t icoFileSize = 0;
@@ -66,6 +84,7 @@ void RenderIcon(HWND window, int index) {
     if (result == DisplayCopyResult::SourceUnreadable) ShowMessage(window, veskarin_texts::kSourceUnreadable);
     if (result == DisplayCopyResult::NotWritten) ShowMessage(window, veskarin_texts::kTemporaryNotWritten);
     if (result == DisplayCopyResult::Written) inspector.icoFileSize = icoFileSize;
+    return result == DisplayCopyResult::Written;
 }
 
 bool ReadIconSize(HWND window, int index) {
@@ -81,17 +100,17 @@ bool ReadIconSize(HWND window, int index) {
     return true;
 }
 
-void ShowIcon(HWND window, int index) {
+bool ShowIcon(HWND window, int index) {
     FreeDib(frame.dib);
     HANDLE file = CreateFileA(frame.displayCopyPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ShowMessageFormatted(window, veskarin_texts::kDisplayCopyUnreadable, inspector.openPath.c_str());
-        return;
+        return false;
     }
     const bool read = ReadDibFile(frame.dib, window, file);
     CloseHandle(file);
-    if (!read) return;
+    if (!read) return false;
     RepaintImageArea(window);
     if (LockDib(frame.dib)) {
         frame.imageWidth = frame.dib.info->bmiHeader.biWidth;
@@ -101,24 +120,25 @@ void ShowIcon(HWND window, int index) {
         SetWindowTextA(window, TitleLine(entry).c_str());
     }
     UnlockDib(frame.dib);
+    return true;
 }
 
-void ShowCurrentIconAgain(HWND window) { ChangeIcon(window); }
+void ShowCurrentIconAgain(HWND window) { ShowEntry(window, inspector.currentIndex, false); }
+
+void ShowNewIcon(HWND window) {
+    // The icon shown before belongs to another table or is no longer in the
+    // file: never leave it on screen under this entry's title.
+    if (!ShowEntry(window, inspector.currentIndex, false)) ShowNothing(window);
+}
 
 void PreviousIcon(HWND window) {
     if (!inspector.HasImage() || inspector.currentIndex <= 0) return;
-    frame.zoomFactor = 1;
-    --inspector.currentIndex;
-    PublishToolView();
-    ChangeIcon(window);
+    ShowEntry(window, inspector.currentIndex - 1, true);
 }
 
 void NextIcon(HWND window) {
     if (!inspector.HasImage() || inspector.currentIndex >= inspector.lastIndex) return;
-    frame.zoomFactor = 1;
-    ++inspector.currentIndex;
-    PublishToolView();
-    ChangeIcon(window);
+    ShowEntry(window, inspector.currentIndex + 1, true);
 }
 
 void ZoomOut(HWND window) {
@@ -131,9 +151,4 @@ void ZoomIn(HWND window) {
     if (!inspector.HasImage() || frame.zoomFactor > kMaxZoom - 1) return;
     ++frame.zoomFactor;
     ChangeZoom(window);
-}
-
-bool HasExtension(const char* path, const char* extension) {
-    const size_t length = lstrlenA(path), extensionLength = lstrlenA(extension);
-    return length >= extensionLength && lstrcmpiA(path + length - extensionLength, extension) == 0;
 }

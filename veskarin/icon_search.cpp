@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "frame/button_bar.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/image_view.h"
@@ -19,11 +20,11 @@ void SetTopmost(HWND window, bool topmost) {
     EndDeferWindowPos(defer);
 }
 
-ScanResult Scan() {
+ScanResult Scan(const std::string& path, bool icoFileMode) {
     ScanOptions options;
     options.kind = SearchKind::Icons;
-    options.icoPrecheck = inspector.icoFileMode;
-    return ScanFile(inspector.openPath, options);
+    options.icoPrecheck = icoFileMode;
+    return ScanFile(path, options);
 }
 
 bool RefusedBeforeSearch(const ScanResult& result) {
@@ -32,20 +33,24 @@ bool RefusedBeforeSearch(const ScanResult& result) {
 
 }  // namespace
 
-void SearchIcons(HWND window) {
+void SearchIcons(HWND window, const std::string& path, bool icoFileMode) {
     // An .ico file that cannot be read or holds more than one image is
-    // refused before the shown icon is given up. Such files are small, so
-    // they are simply scanned here.
+    // refused before anything of the open file is given up: its path, mode,
+    // table, icon and title all stay. Such files are small, so they are
+    // simply scanned here.
     ScanResult result;
-    const bool scanned = inspector.icoFileMode;
-    if (scanned) {
-        result = Scan();
+    if (icoFileMode) {
+        result = Scan(path, true);
         if (RefusedBeforeSearch(result)) {
             ShowMessage(window, *SearchMessage(SearchKind::Icons, result.outcome, true));
             return;
         }
     }
 
+    inspector.openPath = path;
+    inspector.icoFileMode = icoFileMode;
+    EnterImageMode(window);
+    ResetScrollBars(window);
     inspector.imagePresent = false;
     inspector.currentIndex = -1;
     inspector.lastIndex = -1;
@@ -58,7 +63,7 @@ void SearchIcons(HWND window) {
     {
         WaitBox wait(window);
         WaitCursor();
-        if (!scanned) result = Scan();
+        if (!icoFileMode) result = Scan(path, false);
         wait.Close();
     }
     ArrowCursor();
@@ -80,7 +85,6 @@ void SearchIcons(HWND window) {
     inspector.currentIndex = 0;
     inspector.lastIndex = static_cast<int>(result.entries.size()) - 1;
     PublishToolView();
-    RenderIcon(window, 0);
-    ShowIcon(window, 0);
-    RepaintRect(window, 175, 0, 207, 20);
+    ShowNewIcon(window);
+    RepaintBarButton(window, "ZmIn");
 }

@@ -8,6 +8,7 @@
 #include "fileops/file_system.h"
 #include "fileops/icon_replacement.h"
 #include "fileops/in_place_change.h"
+#include "frame/button_bar.h"
 #include "frame/frame_state.h"
 #include "frame/guards.h"
 #include "frame/image_view.h"
@@ -56,11 +57,14 @@ UINT_PTR CALLBACK ReplaceHook(HWND panel, UINT message, WPARAM, LPARAM lParam) {
                     std::memset(lastSelectedPath, 0, sizeof lastSelectedPath);
                     const LRESULT length = SendMessageA(dialog, CDM_GETFILEPATH, kPathSize,
                                                         reinterpret_cast<LPARAM>(lastSelectedPath));
-                    std::string words;
-                    if (length > 0 && length <= kPathSize && DescribeIcoPath(lastSelectedPath, words)) {
-                        selectedInfo = words;
-                        SetDlgItemTextA(panel, kSelectedEdit, selectedInfo.c_str());
-                    }
+                    // Only the file now selected is described; one that cannot
+                    // be described gets no words (the style check refuses it).
+                    selectedInfo.clear();
+                    if (length > 0 && length <= kPathSize)
+                        DescribeIcoPath(lastSelectedPath, selectedInfo);
+                    else
+                        lastSelectedPath[0] = '\0';
+                    SetDlgItemTextA(panel, kSelectedEdit, selectedInfo.c_str());
                     break;
                 }
                 case CDN_FOLDERCHANGE: {
@@ -77,7 +81,7 @@ UINT_PTR CALLBACK ReplaceHook(HWND panel, UINT message, WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void RepaintReplaceButton(HWND window) { RepaintRect(window, 239, 0, 271, 20); }
+void RepaintReplaceButton(HWND window) { RepaintBarButton(window, "Replc"); }
 
 // The in-place write, after the user confirmed it. The file is either fully
 // changed or left as it was; the backup is made first.
@@ -121,7 +125,7 @@ void ReplaceIcon(HWND window, const char* icoPath) {
         ShowMessageFormatted(window, *ChangeMessage(ChangeKind::IconReplace, result), backupName.c_str());
         return;
     }
-    ShowCurrentIconAgain(window);
+    ShowNewIcon(window);
     ShowMessageFormatted(window, SavedAsMessage(), backupName.c_str());
 }
 

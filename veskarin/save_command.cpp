@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "fileops/file_system.h"
+#include "frame/button_bar.h"
 #include "frame/frame_state.h"
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/open_dialog.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
 #include "veskarin/veskarin_texts.h"
@@ -15,7 +17,7 @@
 
 namespace {
 
-void RepaintSaveButton(HWND window) { RepaintRect(window, 207, 0, 239, 20); }
+void RepaintSaveButton(HWND window) { RepaintBarButton(window, "SaveAs"); }
 
 // The save path, or false when the user gave up or was refused.
 bool ChooseSavePath(HWND window, char* path) {

@@ -16,10 +16,7 @@ const Message kColorDialogFailed{
     "Unable to display dialog.\nDark cyan color is selected for\ntransparent/reverse pixels in the icon.", "Error",
     "ダイアログを表示できませんので、\nアイコン中の透明色・反転色の表示\n色は、暗シアン色とします.", "エラー", W};
 
-const Message kOpenDialogFailed{"GetOpenFileName error 0x%lx", "Error", "GetOpenFileName エラー 0x%lx", "エラー", E};
 const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオープンできません.", "エラー", E};
-const Message kOpenRemovable{"Unable to open a file in the removable (or remote) disk.", "Warning",
-                             "リムーバブル(またはリモート)・ディスクのファイルはオープンできません.", "警告", W};
 const Message kOpenWrongExtension{"Select a file with EXE, DLL, or ICO extension.", "Error",
                                   "拡張子 EXE/DLL/ICO のファイルを選択してください.", "エラー", W};
 
@@ -40,7 +37,6 @@ const Message kReplaceConfirmation{"", "Confirmation for Replacement", "", "置�
 
 const Pair kReplaceableLine{"Replaceable Icon : ", "置換されるIcon : "};
 const Pair kSelectedLine{"\nSelected Icon : ", "\n選択されたIcon : "};
-const Pair kOpenTitle{"Select a file to open.", "オープンするファイルの選択"};
 const Pair kSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
 const Pair kReplaceTitle{"Select an icon file for replacement.", "置換するファイルの選択"};
 const Pair kReplaceButton{"Replace(&O)", "置換(&O)"};

@@ -15,9 +15,7 @@ extern const Message kDisplayCopyUnreadable;   // format: the open file's path
 extern const Message kColorDialogFailed;
 
 // Open.
-extern const Message kOpenDialogFailed;        // format: the error code
 extern const Message kOpenMyself;
-extern const Message kOpenRemovable;
 extern const Message kOpenWrongExtension;
 
 // Save As.
@@ -32,15 +30,10 @@ extern const Message kTargetNotMade;
 extern const Message kReplaceDialogFailed;     // format: the error code
 extern const Message kReplaceConfirmation;     // text built from the parts below
 
-struct Pair {
-    const char* english;
-    const char* japanese;
-    const char* Text(bool japanese_) const { return japanese_ ? japanese : english; }
-};
+using Pair = TextPair;
 extern const Pair kReplaceableLine;   // "Replaceable Icon : "
 extern const Pair kSelectedLine;      // "\nSelected Icon : "
-extern const Pair kOpenTitle;         // the file dialogs' titles
-extern const Pair kSaveTitle;
+extern const Pair kSaveTitle;         // the file dialogs' titles
 extern const Pair kReplaceTitle;
 extern const Pair kReplaceButton;     // "Replace(&O)"
 

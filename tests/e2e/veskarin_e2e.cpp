@@ -445,6 +445,39 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
     EXPECT_FALSE(FileExists(Work("target.001")));
 }
 
+// Moving the selection from an icon file to one that cannot be described
+// empties the panel's field, and the confirmation says nothing of it.
+TEST(Veskarin, TheReplacePanelDescribesOnlyTheFileSelected) {
+    CreateDirectoryA(Work("choose").c_str(), nullptr);
+    RepaintedIco(0, "choose\\a.ico");
+    WriteBytes(Work("choose\\b.ico"), {0, 0, 1, 0, 1, 0, 32});  // too short to describe
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.Press(kReplace);
+    HWND dialog = FindDialog(v.Process(), "Select an icon file for replacement.");
+    ASSERT_NE(dialog, nullptr);
+    AnswerFileDialog(dialog, Work("choose"));
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        list = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr, "SysListView32", nullptr);
+        return list != nullptr && SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 2;
+    }));
+    auto key = [&](WPARAM k) {
+        PostMessageA(list, WM_KEYDOWN, k, 1);
+        PostMessageA(list, WM_KEYUP, k, 0xC0000001);
+    };
+    key(VK_HOME);
+    ASSERT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 127)) == "32 x 32 x 16 (766 Bytes)"; }, 5000));
+    key(VK_DOWN);
+    EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(dialog, 127)).empty(); }, 5000))
+        << ControlText(PanelControl(dialog, 127));
+    PressDialogButton(dialog, IDOK);
+    EXPECT_EQ(v.Answer("Confirmation for Replacement", IDCANCEL),
+              "Replaceable Icon : 32 x 32 x 16 (766 Bytes)\nSelected Icon : ");
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+}
+
 TEST(Veskarin, WhenAllThousandBackupNamesAreTakenTheyAreDeletedAndNumberingRestarts) {
     const std::string target = Work("full.exe");
     ASSERT_TRUE(CopyFileA(Sample().c_str(), target.c_str(), FALSE));
@@ -606,6 +639,67 @@ TEST(Veskarin, AnIcoFileShowsItsIconWithoutOffsetAndCannotBeChanged) {
     EXPECT_EQ(v.Answer("Error"), "More than one icon contained in the file.");
     EXPECT_EQ(v.Title(), "Icon [ 32 x 32 x 16 (766 Bytes) ]");
     EXPECT_TRUE(ShowsIcon(v.Window(), one, 0, 1, kDarkCyan));
+}
+
+// The user works on a DLL, then chooses an .ico file that is refused: the
+// DLL stays the open file in every respect.
+TEST(Veskarin, ARefusedIcoFileLeavesTheOpenFileAsItWas) {
+    const std::string dll = Work("library.dll");
+    ASSERT_TRUE(CopyFileA(Sample().c_str(), dll.c_str(), FALSE));
+    std::vector<uint8_t> ico;
+    FileSource file(Sample());
+    ASSERT_EQ(BuildIconFile(file, Icons(Sample())[0], ico), ImageRead::Ok);
+    ico[4] = 2;  // idCount: two images
+    const std::string two = Work("pair.ico");
+    WriteBytes(two, std::vector<unsigned char>(ico.begin(), ico.end()));
+
+    Veskarin v;
+    v.Open(dll);
+    ASSERT_TRUE(v.WaitForTitle(Title(dll, 0)));
+    v.Open(two);
+    EXPECT_EQ(v.Answer("Error"), "More than one icon contained in the file.");
+    EXPECT_EQ(v.Title(), Title(dll, 0));
+    v.Press(kNext);
+    EXPECT_TRUE(v.WaitForTitle(Title(dll, 1))) << v.Title();
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), dll, 1, 1, kDarkCyan); }, 5000));
+    v.Press(kPrev);
+    EXPECT_TRUE(v.WaitForTitle(Title(dll, 0))) << v.Title();
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs() && v.Enabled(kSaveAs) && v.Enabled(kReplace); }));
+    // The title keeps its usual shape, so a second start still finds this one.
+    Program second(Setting("VESKARIN_EXE"));
+    EXPECT_EQ(second.WaitForExit(), 0);
+}
+
+// The display copy of the running program in the temporary folder.
+std::string DisplayCopy() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(temp) + "!_tmp_!*.ic!").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return "";
+    FindClose(search);
+    return std::string(temp) + found.cFileName;
+}
+
+// When the next icon cannot be rendered, the icon shown stays with its title
+// and its place in the table.
+TEST(Veskarin, AnIconThatCannotBeRenderedLeavesTheShownOneWithItsTitle) {
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    const std::string copy = DisplayCopy();
+    ASSERT_FALSE(copy.empty());
+    ASSERT_TRUE(DeleteFileA(copy.c_str()));
+    ASSERT_TRUE(CreateDirectoryA(copy.c_str(), nullptr));  // in the way of the next display copy
+    v.Press(kNext);
+    EXPECT_EQ(v.Answer("Error"), "Unable to make a temporary bitmap file.");
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    EXPECT_EQ(v.Title(), Title(Sample(), 0));
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan) && !v.Enabled(kPrev); }, 5000));
+    RemoveDirectoryA(copy.c_str());
+    v.Press(kNext);
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 1))) << v.Title();
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 1, kDarkCyan); }, 5000));
 }
 
 TEST(Veskarin, AFileWithoutIconsLeavesNothingToActOn) {

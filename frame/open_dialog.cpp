@@ -1,0 +1,69 @@
+#include "frame/open_dialog.h"
+
+#include <cstring>
+
+#include "frame/button_bar.h"
+#include "frame/frame_state.h"
+#include "frame/frame_texts.h"
+#include "frame/guards.h"
+#include "frame/message_box.h"
+#include "texts/change_messages.h"
+
+namespace {
+
+enum class Check { Accepted, Refused, AskAgain };
+
+Check CheckChoice(HWND window, const OpenRules& rules, const char* path) {
+    if (lstrcmpiA(path, frame.programPath) == 0) {
+        ShowMessage(window, *rules.ownFile);
+        return Check::Refused;
+    }
+    if (IsRefusedDrive(DriveRoot(path))) {
+        ShowMessage(window, frame_texts::kOpenRemovable);
+        return Check::Refused;
+    }
+    if (!HasExtension(path, ".EXE") && !HasExtension(path, ".DLL") && !HasExtension(path, rules.imageExtension)) {
+        ShowMessage(window, *rules.wrongExtension);
+        return Check::AskAgain;
+    }
+    if (!FileExists(path)) {
+        ShowMessage(window, NoSelectedFileMessage());
+        return Check::AskAgain;
+    }
+    return Check::Accepted;
+}
+
+}  // namespace
+
+std::string ChooseFileToOpen(HWND window, const OpenRules& rules) {
+    char path[kPathSize];
+    for (;;) {
+        std::memset(path, 0, sizeof path);
+        OPENFILENAMEA dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = window;
+        dialog.lpstrFilter = rules.filter;
+        dialog.lpstrFile = path;
+        dialog.nMaxFile = kPathSize;
+        dialog.lpstrTitle = frame_texts::kOpenTitle.Text(frame.japanese);
+        dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+        const bool chosen = GetOpenFileNameA(&dialog) != FALSE;
+        const DWORD error = chosen ? 0 : CommDlgExtendedError();
+        if (error != 0) {
+            ShowMessageFormatted(window, frame_texts::kOpenDialogFailed, static_cast<unsigned long>(error));
+            return "";
+        }
+        RepaintBarButton(window, "Open");
+        if (!chosen) return "";
+        switch (CheckChoice(window, rules, path)) {
+            case Check::Accepted: return path;
+            case Check::Refused: return "";
+            case Check::AskAgain: break;
+        }
+    }
+}
+
+bool HasExtension(const std::string& path, const char* extension) {
+    const size_t length = path.size(), extensionLength = std::strlen(extension);
+    return length >= extensionLength && lstrcmpiA(path.c_str() + length - extensionLength, extension) == 0;
+}
