@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/arguments.h"
+#include "cli/local_file_system.h"
 #include "fileops/bitmap_replacement.h"
 #include "fileops/display_copy_file.h"
 #include "fileops/icon_replacement.h"
@@ -110,7 +111,7 @@ int ExtractOne(const std::string& command, const std::vector<std::string>& words
     FoundImage entry;
     if (FindEntry(kind, args, entry, err) != kWritten) return kError;
 
-    StdFileSystem fs;
+    FileSystem& fs = LocalFileSystem();
     FileSource source(args.positional[0]);
     const std::string& target = args.positional[2];
     const DisplayCopyKind copyKind = icon ? DisplayCopyKind::Icon : DisplayCopyKind::Bitmap;
@@ -153,7 +154,7 @@ int ExtractAll(const std::vector<std::string>& words, std::ostream& out, std::os
     Search search;
     if (RunSearch(kind, args.positional[1], search, err) != kWritten) return kError;
 
-    StdFileSystem fs;
+    FileSystem& fs = LocalFileSystem();
     FileSource source(search.path);
     const std::string stem = NameStem(search.path);
     const DisplayCopyKind copyKind = icons ? DisplayCopyKind::Icon : DisplayCopyKind::Bitmap;
@@ -181,7 +182,7 @@ int Replace(const std::string& command, const std::vector<std::string>& words, s
     FoundImage entry;
     if (FindEntry(icon ? SearchKind::Icons : SearchKind::Bitmaps, args, entry, err) != kWritten) return kError;
 
-    StdFileSystem fs;
+    FileSystem& fs = LocalFileSystem();
     const std::string& path = args.positional[0];
     const std::string& replacement = args.positional[2];
     if (!fs.Exists(replacement)) {

@@ -18,9 +18,10 @@ DisplayCopyResult WriteIconDisplayCopy(ByteSource& file, const FoundImage& entry
 
 // Copies the found bitmap as a .bmp file to `path` (the bitmap inspector's
 // display copy, the galleries' and the Save commands' files). With `palette`
-// the colour-changed variant.
+// the colour-changed variant. Written beside and swapped in (WriteNewFile): a
+// file already at `path` stays whole if the write fails.
 DisplayCopyResult WriteBitmapFile(ByteSource& file, const FoundImage& entry, FileSystem& fs, const std::string& path,
                                   const std::vector<uint8_t>* palette = nullptr);
 
-// The one-image .ico of a found icon, written to `path`.
+// The one-image .ico of a found icon, written to `path` like WriteBitmapFile.
 DisplayCopyResult WriteIconFile(ByteSource& file, const FoundImage& entry, FileSystem& fs, const std::string& path);

@@ -6,6 +6,7 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -21,6 +22,14 @@ public:
     bool Write(const uint8_t* bytes, size_t count) override {
         return file_ != nullptr && std::fwrite(bytes, 1, count, file_) == count;
     }
+    bool FlushToDisk() override {
+        if (file_ == nullptr || std::fflush(file_) != 0) return false;
+#ifdef _WIN32
+        return _commit(_fileno(file_)) == 0;
+#else
+        return fsync(fileno(file_)) == 0;
+#endif
+    }
     bool Finish() override {
         if (file_ == nullptr) return false;
         const bool flushed = std::fflush(file_) == 0;
@@ -30,8 +39,21 @@ public:
     }
 
 private:
+
     std::FILE* file_;
 };
+
+#ifndef _WIN32
+// Makes a rename in the folder of `path` durable.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = open(folder.c_str(), O_RDONLY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+#endif
 
 }  // namespace
 
@@ -45,10 +67,12 @@ bool StdFileSystem::Exists(const std::string& path) {
 
 bool StdFileSystem::Remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
-bool StdFileSystem::Copy(const std::string& from, const std::string& to) {
-    auto source = OpenRead(from);
+bool StdFileSystem::Copy(const std::string& from, const std::string& to) { return CopyThroughSink(*this, from, to); }
+
+bool CopyThroughSink(FileSystem& fs, const std::string& from, const std::string& to) {
+    auto source = fs.OpenRead(from);
     if (source == nullptr) return false;
-    auto sink = Create(to);
+    auto sink = fs.Create(to);
     if (sink == nullptr) return false;
     std::vector<uint8_t> block(64 * 1024);
     for (int64_t done = 0; done < source->Size();) {
@@ -56,20 +80,21 @@ bool StdFileSystem::Copy(const std::string& from, const std::string& to) {
         if (n <= 0 || !sink->Write(block.data(), static_cast<size_t>(n))) return false;
         done += n;
     }
-    return sink->Finish();
+    return sink->FlushToDisk() && sink->Finish();
 }
 
 bool StdFileSystem::Replace(const std::string& from, const std::string& to) {
 #ifdef _WIN32
-    // The C runtime's rename does not replace; the caller restores `to` from
-    // its backup should the second step fail.
-    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-    return std::remove(to.c_str()) == 0 && std::rename(from.c_str(), to.c_str()) == 0;
+    // The C runtime's rename does not replace, and removing `to` first would
+    // leave a moment without it: an existing `to` is refused.
+    return std::rename(from.c_str(), to.c_str()) == 0;
 #else
     // The new content takes the place of the old file with its permissions.
     struct stat old {};
     if (stat(to.c_str(), &old) == 0) chmod(from.c_str(), old.st_mode & 07777);
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolderOf(to);
+    return true;
 #endif
 }
 

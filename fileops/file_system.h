@@ -12,6 +12,9 @@ class ByteSink {
 public:
     virtual ~ByteSink() = default;
     virtual bool Write(const uint8_t* bytes, size_t count) = 0;
+    // Puts what was written on the disk itself, not only out of the library's
+    // and the system's buffers: done before a file takes the place of another.
+    virtual bool FlushToDisk() = 0;
     virtual bool Finish() = 0;
 };
 
@@ -24,7 +27,10 @@ public:
     virtual bool Remove(const std::string& path) = 0;
     // Copies `from` to `to`, replacing `to` if it exists.
     virtual bool Copy(const std::string& from, const std::string& to) = 0;
-    // Moves `from` to `to`, replacing `to` if it exists.
+    // Moves `from` to `to` in one step, replacing `to` if it exists and giving
+    // the new file the attributes (permissions) of the one it replaces. Even
+    // when it fails, `to` never stops existing: it holds the old content or the
+    // new. Both lie in one folder.
     virtual bool Replace(const std::string& from, const std::string& to) = 0;
     // nullptr when the file cannot be opened for reading.
     virtual std::unique_ptr<ByteSource> OpenRead(const std::string& path) = 0;
@@ -32,7 +38,10 @@ public:
     virtual std::unique_ptr<ByteSink> Create(const std::string& path) = 0;
 };
 
-// The real file system through the C and C++ libraries.
+// The real file system through the C and C++ libraries. Where the C runtime
+// cannot replace a file in one step (Windows), Replace refuses to replace an
+// existing file: the Windows programs and imgscan.exe use the frame's
+// Win32FileSystem instead.
 class StdFileSystem : public FileSystem {
 public:
     bool Exists(const std::string& path) override;
@@ -43,6 +52,10 @@ public:
     std::unique_ptr<ByteSink> Create(const std::string& path) override;
 };
 
-// Writes `count` bytes as the whole content of `path`. False when the file
-// cannot be created or any write fails.
+// Writes `count` bytes as the whole content of `path`, created or truncated
+// (temporary files). False when the file cannot be created or any write fails.
 bool WriteWholeFile(FileSystem& fs, const std::string& path, const uint8_t* bytes, size_t count);
+
+// Copies `from` to `to` through OpenRead and Create and flushes the copy to
+// the disk (a backup is relied on). A failed copy may leave part of `to`.
+bool CopyThroughSink(FileSystem& fs, const std::string& from, const std::string& to);

@@ -2,17 +2,11 @@
 
 #include <algorithm>
 
+#include "fileops/swap_write.h"
+
 namespace {
 
 constexpr size_t kBlock = 32000;
-constexpr size_t kPathLimit = 257;
-
-// A free name beside `path` for the new content: path + ".~", ".~~", ...
-std::string SwapPath(FileSystem& fs, const std::string& path) {
-    std::string candidate = path + ".~";
-    while (fs.Exists(candidate) && candidate.size() < kPathLimit) candidate += '~';
-    return candidate;
-}
 
 enum class CopyStep { Ok, ReadFailed, WriteFailed };
 
@@ -30,21 +24,19 @@ CopyStep CopyRange(ByteSource& source, int64_t from, int64_t to, ByteSink& sink)
 
 // Writes the new content of the file into `sink`: the backup with `bytes` in
 // place at `offset`.
-ChangeResult WriteNewContent(ByteSource& backup, int64_t offset, const std::vector<uint8_t>& bytes, ByteSink& sink) {
+CopyStep WriteNewContent(ByteSource& backup, int64_t offset, const std::vector<uint8_t>& bytes, ByteSink& sink) {
     const int64_t end = offset + static_cast<int64_t>(bytes.size());
     CopyStep step = CopyRange(backup, 0, offset, sink);
     if (step == CopyStep::Ok && !sink.Write(bytes.data(), bytes.size())) step = CopyStep::WriteFailed;
     if (step == CopyStep::Ok) step = CopyRange(backup, end, backup.Size(), sink);
-    if (step == CopyStep::Ok && !sink.Finish()) step = CopyStep::WriteFailed;
-    switch (step) {
-        case CopyStep::Ok: return ChangeResult::Done;
-        case CopyStep::ReadFailed: return ChangeResult::BackupUnreadable;
-        case CopyStep::WriteFailed: break;
-    }
-    return ChangeResult::WriteFailed;
+    return step;
 }
 
 }  // namespace
+
+uint64_t SpaceForChangeInPlace(int64_t fileSize) {
+    return fileSize <= 0 ? 0 : 2 * static_cast<uint64_t>(fileSize);
+}
 
 ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::string& backupPath, int64_t offset,
                            const std::vector<uint8_t>& bytes) {
@@ -65,23 +57,30 @@ ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::s
         return ChangeResult::SourceUnreadable;  // the file no longer holds the image
     }
 
-    const std::string swapPath = SwapPath(fs, path);
-    ChangeResult result = ChangeResult::TargetCreateFailed;
-    if (auto sink = fs.Create(swapPath)) result = WriteNewContent(*backup, offset, bytes, *sink);
-    if (result == ChangeResult::Done && !fs.Replace(swapPath, path)) result = ChangeResult::SwapFailed;
-    if (result == ChangeResult::Done) return result;
-
-    fs.Remove(swapPath);
-    if (result == ChangeResult::BackupUnreadable) {
-        backup.reset();
-        fs.Remove(backupPath);
+    bool backupReadFailed = false;
+    const SwapWrite change = WriteBesideAndSwap(fs, path, [&](ByteSink& sink) {
+        const CopyStep step = WriteNewContent(*backup, offset, bytes, sink);
+        backupReadFailed = step == CopyStep::ReadFailed;
+        return step == CopyStep::Ok;
+    });
+    switch (change) {
+        case SwapWrite::Done: return ChangeResult::Done;
+        case SwapWrite::CreateFailed: return ChangeResult::TargetCreateFailed;
+        case SwapWrite::WriteFailed:
+            if (!backupReadFailed) return ChangeResult::WriteFailed;
+            backup.reset();
+            fs.Remove(backupPath);
+            return ChangeResult::BackupUnreadable;
+        case SwapWrite::SwapFailed: break;
     }
-    // A swap that failed half-way may have taken the file away: restore it.
-    if (result == ChangeResult::SwapFailed && !fs.Exists(path)) {
-        backup.reset();
-        if (!fs.Copy(backupPath, path)) return ChangeResult::RestoreFailed;
-    }
-    return result;
+    // A swap that failed half-way may have taken the file away. Its content
+    // comes back the way a change is made, beside and then swapped in, so the
+    // name never holds a part of it.
+    if (fs.Exists(path)) return ChangeResult::SwapFailed;
+    const SwapWrite restore = WriteBesideAndSwap(fs, path, [&](ByteSink& sink) {
+        return CopyRange(*backup, 0, backup->Size(), sink) == CopyStep::Ok;
+    });
+    return restore == SwapWrite::Done ? ChangeResult::SwapFailed : ChangeResult::RestoreFailed;
 }
 
 ChangeOutcome ChangeWithBackup(FileSystem& fs, const std::string& path, int64_t offset,

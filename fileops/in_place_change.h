@@ -24,7 +24,8 @@ enum class ChangeResult {
     TargetCreateFailed,  // the new content cannot be created beside the file (nothing changed)
     WriteFailed,         // a write of the new content failed (nothing changed)
     SwapFailed,          // putting the new content in place failed; the file is as it was
-    RestoreFailed,       // the swap failed and left no file: the backup holds the original
+    RestoreFailed,       // the swap failed and left no file, nor could its content be put back
+                         // whole: the name holds nothing, the backup holds the original
 };
 
 struct ChangeOutcome {
@@ -32,6 +33,11 @@ struct ChangeOutcome {
     std::string backupPath;  // set once the backup name was chosen
     bool backupWrapped = false;  // all 1000 backup names were in use and deleted
 };
+
+// The free space a change in place asks for, besides the guard's margin: room
+// for the backup and for the new content written beside the file, each as
+// large as the file.
+uint64_t SpaceForChangeInPlace(int64_t fileSize);
 
 // Replaces `bytes.size()` bytes of `path` at `offset`, keeping the file's
 // length: copies the file to `backupPath` first, writes the new content

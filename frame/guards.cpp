@@ -19,7 +19,8 @@ std::string DriveRoot(const std::string& path) {
 
 bool HasFreeSpace(const std::string& path, uint64_t size) {
     const std::string root = path.substr(0, 3);
-    const uint64_t needed = size + 1000;
+    const uint64_t margin = 1000;
+    const uint64_t needed = size > UINT64_MAX - margin ? UINT64_MAX : size + margin;
     using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
     char kernel[kPathSize] = {};
     GetSystemDirectoryA(kernel, 256);

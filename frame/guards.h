@@ -7,7 +7,8 @@
 bool IsRefusedDrive(const std::string& root);
 // The root given to IsRefusedDrive for a path: its first three characters, upper-cased.
 std::string DriveRoot(const std::string& path);
-// Room for `size` + 1000 bytes on the disk of `path` (64-bit query).
+// Room for `size` + 1000 bytes on the disk of `path` (64-bit query). A change
+// in place asks for SpaceForChangeInPlace(file size).
 bool HasFreeSpace(const std::string& path, uint64_t size);
 // The inspectors' display copy in the temporary directory.
 std::string ChooseDisplayCopyPath(bool bitmapInspector);

@@ -13,6 +13,7 @@
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/win32_file_system.h"
 #include "veskarin/commands.h"
 #include "frame/cursor.h"
 #include "veskarin/veskarin_state.h"
@@ -105,12 +106,13 @@ void ReplaceIcon(HWND window, const char* icoPath) {
     }
     WaitCursor();
     SetWindowTextA(window, frame.program->englishName);
-    if (!HasFreeSpace(inspector.openPath, static_cast<uint64_t>(inspector.fileSize))) {
+    // Room for the backup and for the new content beside the file.
+    if (!HasFreeSpace(inspector.openPath, SpaceForChangeInPlace(inspector.fileSize))) {
         ArrowCursor();
         ShowMessage(window, kNoFreeSpace);
         return;
     }
-    StdFileSystem fs;
+    Win32FileSystem fs;
     const BackupName backup = NextBackupName(fs, inspector.openPath);
     if (backup.wrapped) {
         ArrowCursor();

@@ -1,19 +1,18 @@
 #include <windows.h>
 
 #include <cstring>
-#include <vector>
 
-#include "fileops/file_system.h"
+#include "fileops/display_copy_file.h"
 #include "frame/button_bar.h"
 #include "frame/frame_state.h"
 #include "frame/guards.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
 #include "frame/open_dialog.h"
+#include "frame/win32_file_system.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
 #include "veskarin/veskarin_texts.h"
-#include "imaging/ico_layout.h"
 
 namespace {
 
@@ -63,17 +62,12 @@ void SaveIconCommand(HWND window) {
     }
     if (FileExists(path) && ShowMessage(window, veskarin_texts::kOverwrite) != IDYES) return;
 
-    std::vector<uint8_t> ico;
-    {
-        FileSource source(inspector.openPath);
-        if (!source.IsOpen() || BuildIconFile(source, inspector.Current(), ico) != ImageRead::Ok) {
-            ShowMessage(window, veskarin_texts::kSourceUnreadable);
-            return;
-        }
-    }
-    StdFileSystem fs;
-    if (!WriteWholeFile(fs, path, ico.data(), ico.size())) {
-        fs.Remove(path);  // never leave a half-written icon behind
-        ShowMessage(window, veskarin_texts::kTargetNotMade);
-    }
+    // Written beside the target and swapped in: a file the user agreed to
+    // overwrite stays whole unless the new one is complete.
+    FileSource source(inspector.openPath);
+    Win32FileSystem fs;
+    const DisplayCopyResult result = source.IsOpen() ? WriteIconFile(source, inspector.Current(), fs, path)
+                                                     : DisplayCopyResult::SourceUnreadable;
+    if (result == DisplayCopyResult::SourceUnreadable) ShowMessage(window, veskarin_texts::kSourceUnreadable);
+    if (result == DisplayCopyResult::NotWritten) ShowMessage(window, veskarin_texts::kTargetNotMade);
 }

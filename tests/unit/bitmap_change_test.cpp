@@ -124,7 +124,7 @@ TEST(BitmapReplacementFaults, EveryFailingStepLeavesTheFileAsItWas) {
         {"last write", [](MemoryFileSystem& fs) { fs.failWrite = 3; }, ChangeResult::WriteFailed},
         {"finish", [](MemoryFileSystem& fs) { fs.failFinish = true; }, ChangeResult::WriteFailed},
         {"swap", [](MemoryFileSystem& fs) { fs.failReplace = true; }, ChangeResult::SwapFailed},
-        {"swap losing the file", [](MemoryFileSystem& fs) { fs.failReplace = fs.replaceLosesTarget = true; },
+        {"swap losing the file", [](MemoryFileSystem& fs) { fs.failReplaceOnce = fs.replaceLosesTarget = true; },
          ChangeResult::SwapFailed},
     };
     for (const Fault& fault : faults) {

@@ -158,24 +158,44 @@ TEST(IconReplacementFaults, FinalSwapFails) {
 
     // A swap that removed the file before failing: the file is restored.
     Fixture g(IcoFile(32, 32, 4, 1));
-    g.fs.failReplace = true;
+    g.fs.failReplaceOnce = true;
     g.fs.replaceLosesTarget = true;
     EXPECT_EQ(g.Replace().result, ChangeResult::SwapFailed);
     EXPECT_EQ(g.fs.files[kExe], g.original);
+    EXPECT_EQ(g.fs.files.size(), 3u);
+}
 
-    // ... and when even that copy fails, the result says the backup holds it.
-    struct RestoringCopyFails : MemoryFileSystem {
-        int copies = 0;
-        bool Copy(const std::string& from, const std::string& to) override {
-            return ++copies == 1 && MemoryFileSystem::Copy(from, to);
-        }
-    } fs;
-    fs.files = g.fs.files;
-    fs.files[kExe] = g.original;
-    fs.failReplace = true;
-    fs.replaceLosesTarget = true;
-    EXPECT_EQ(ChangeInPlace(fs, kExe, "C:\\APP.001", 100, Bytes(744, 1)), ChangeResult::RestoreFailed);
-    EXPECT_EQ(fs.files["C:\\APP.001"], g.original);
+// When the file is gone and its content cannot be put back whole (the disk
+// fills half-way, or the second swap fails too), its name holds nothing
+// rather than a part, and the backup holds it all.
+TEST(IconReplacementFaults, FailedRestoreLeavesNoPartialFile) {
+    for (const bool diskFills : {true, false}) {
+        Fixture f(IcoFile(32, 32, 4, 1));
+        const int64_t size = static_cast<int64_t>(f.original.size());
+        f.fs.replaceLosesTarget = true;
+        f.fs.failReplaceOnce = diskFills;
+        f.fs.failReplace = !diskFills;
+        if (diskFills) f.fs.spaceLeft = 2 * size + size / 2;  // backup, new content, half a restore
+        const ChangeOutcome outcome = f.Replace();
+        EXPECT_EQ(outcome.result, ChangeResult::RestoreFailed);
+        EXPECT_EQ(f.fs.files.count(kExe), 0u);
+        EXPECT_EQ(f.fs.files[outcome.backupPath], f.original);
+        EXPECT_EQ(f.fs.files.size(), 2u);  // the .ico and the backup: nothing beside
+    }
+}
+
+// The free-space rule asks for exactly what the change writes: the backup and
+// the new content, each as large as the file.
+TEST(IconReplacementFaults, TheSpaceRuleCoversBackupAndNewContent) {
+    for (const int64_t shortBy : {0, 1}) {
+        Fixture f(IcoFile(32, 32, 4, 1));
+        f.fs.spaceLeft = static_cast<int64_t>(SpaceForChangeInPlace(static_cast<int64_t>(f.original.size()))) - shortBy;
+        const ChangeResult result = f.Replace().result;
+        EXPECT_EQ(result, shortBy == 0 ? ChangeResult::Done : ChangeResult::WriteFailed);
+        if (shortBy == 1) EXPECT_EQ(f.fs.files[kExe], f.original);
+    }
+    EXPECT_EQ(SpaceForChangeInPlace(0), 0u);
+    EXPECT_EQ(SpaceForChangeInPlace(INT64_MAX), UINT64_MAX - 1);
 }
 
 TEST(IconReplacement, WrappedBackupNumbersAreReported) {
