@@ -1,11 +1,14 @@
 #include "cli/write_commands.h"
 
+#include "fileops/gallery_save.h"
+
 #include <ostream>
 
 #include "cli/arguments.h"
 #include "cli/local_file_system.h"
 #include "fileops/bitmap_replacement.h"
 #include "fileops/display_copy_file.h"
+#include "fileops/gallery_save.h"
 #include "fileops/icon_replacement.h"
 #include "texts/change_messages.h"
 #include "texts/image_messages.h"
@@ -133,10 +136,8 @@ std::string NameStem(const std::string& path) {
 }
 
 std::string Numbered(const std::string& dir, const std::string& stem, size_t index, const char* extension) {
-    std::string digits = std::to_string(index);
-    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
     const bool separated = dir.empty() || dir.back() == '/' || dir.back() == '\\';
-    return dir + (separated ? "" : "/") + stem + digits + extension;
+    return NumberedName(dir + (separated ? "" : "/") + stem, index, extension);
 }
 
 int ExtractAll(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {

@@ -17,25 +17,39 @@ std::string DriveRoot(const std::string& path) {
     return root;
 }
 
-bool HasFreeSpace(const std::string& path, uint64_t size) {
+bool FreeBytes(const std::string& path, uint64_t& available) {
     const std::string root = path.substr(0, 3);
-    const uint64_t margin = 1000;
-    const uint64_t needed = size > UINT64_MAX - margin ? UINT64_MAX : size + margin;
     using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
     char kernel[kPathSize] = {};
     GetSystemDirectoryA(kernel, 256);
     lstrcatA(kernel, "\\KERNEL32.DLL");
     if (HMODULE module = LoadLibraryA(kernel)) {
         auto query = reinterpret_cast<FreeSpaceEx>(reinterpret_cast<void*>(GetProcAddress(module, "GetDiskFreeSpaceExA")));
-        ULARGE_INTEGER available{}, total{}, totalFree{};
-        const bool asked = query != nullptr && query(root.c_str(), &available, &total, &totalFree);
+        ULARGE_INTEGER free{}, total{}, totalFree{};
+        const bool asked = query != nullptr && query(root.c_str(), &free, &total, &totalFree);
         FreeLibrary(module);
-        if (asked) return needed <= available.QuadPart;
+        if (asked) {
+            available = free.QuadPart;
+            return true;
+        }
     }
     // Without the extended query: the simple one, still in 64 bits.
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
     if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters)) return false;
-    return needed <= static_cast<uint64_t>(sectorsPerCluster) * bytesPerSector * freeClusters;
+    available = static_cast<uint64_t>(sectorsPerCluster) * bytesPerSector * freeClusters;
+    return true;
+}
+
+bool HasFreeSpace(const std::string& path, uint64_t size) {
+    const uint64_t margin = 1000;
+    const uint64_t needed = size > UINT64_MAX - margin ? UINT64_MAX : size + margin;
+    uint64_t available = 0;
+    return FreeBytes(path, available) && needed <= available;
+}
+
+bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed) {
+    uint64_t available = 0;
+    return FreeBytes(path, available) && needed < available;
 }
 
 std::string ChooseDisplayCopyPath(bool bitmapInspector) {

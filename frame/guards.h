@@ -7,9 +7,13 @@
 bool IsRefusedDrive(const std::string& root);
 // The root given to IsRefusedDrive for a path: its first three characters, upper-cased.
 std::string DriveRoot(const std::string& path);
-// Room for `size` + 1000 bytes on the disk of `path` (64-bit query). A change
-// in place asks for SpaceForChangeInPlace(file size).
+// The free bytes on the disk of `path` (64-bit query, W3); false when unknown.
+bool FreeBytes(const std::string& path, uint64_t& available);
+// Room for `size` + 1000 bytes on the disk of `path`. A change in place asks
+// for SpaceForChangeInPlace(file size).
 bool HasFreeSpace(const std::string& path, uint64_t size);
+// The galleries' save test: more than `needed` bytes free.
+bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed);
 // The inspectors' display copy in the temporary directory.
 std::string ChooseDisplayCopyPath(bool bitmapInspector);
 // True when FindFirstFileA finds `path`.

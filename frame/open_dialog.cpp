@@ -22,7 +22,8 @@ Check CheckChoice(HWND window, const OpenRules& rules, const char* path) {
         ShowMessage(window, frame_texts::kOpenRemovable);
         return Check::Refused;
     }
-    if (!HasExtension(path, ".EXE") && !HasExtension(path, ".DLL") && !HasExtension(path, rules.imageExtension)) {
+    const bool image = rules.imageExtension != nullptr && HasExtension(path, rules.imageExtension);
+    if (!HasExtension(path, ".EXE") && !HasExtension(path, ".DLL") && !image) {
         ShowMessage(window, *rules.wrongExtension);
         return Check::AskAgain;
     }

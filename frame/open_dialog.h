@@ -5,11 +5,11 @@
 
 #include "texts/message.h"
 
-// The inspectors' Open: the file dialog and the checks of the choice, in
+// The programs' Open: the file dialog and the checks of the choice, in
 // their order (own file, drive, extension, existence).
 struct OpenRules {
     const char* filter;          // the dialog's filter pairs
-    const char* imageExtension;  // ".ICO" or ".BMP", accepted beside ".EXE" and ".DLL"
+    const char* imageExtension;  // ".ICO" or ".BMP", accepted beside ".EXE" and ".DLL"; the galleries: nullptr
     const Message* ownFile;      // the inspectors word this one differently
     const Message* wrongExtension;
 };

@@ -41,13 +41,6 @@ void ShowStartupPicture(HWND window) {
     ReleaseDC(window, dc);
 }
 
-// The program's own path (W2: whatever the file is called).
-void FindProgramPath() {
-    std::memset(frame.programPath, 0, sizeof frame.programPath);
-    const DWORD length = GetModuleFileNameA(nullptr, frame.programPath, 256);
-    if (length == 0 || length >= 256) frame.programPath[0] = '\0';
-}
-
 bool RegisterMainClass(const ProgramDescription& program) {
     WNDCLASSA c{};
     c.style = CS_HREDRAW | CS_VREDRAW;
@@ -80,6 +73,13 @@ void CreateBar(HWND mainWindow, const ProgramDescription& program) {
 }
 
 }  // namespace
+
+// The program's own path (W2: whatever the file is called).
+void FindProgramPath() {
+    std::memset(frame.programPath, 0, sizeof frame.programPath);
+    const DWORD length = GetModuleFileNameA(nullptr, frame.programPath, 256);
+    if (length == 0 || length >= 256) frame.programPath[0] = '\0';
+}
 
 int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& program) {
     frame.instance = instance;
@@ -140,7 +140,11 @@ void PrepareNames(HWND window) {
     const std::string copy = ChooseDisplayCopyPath(frame.program->bitmapInspector);
     std::memset(frame.displayCopyPath, 0, sizeof frame.displayCopyPath);
     lstrcpynA(frame.displayCopyPath, copy.c_str(), 257);
+    PrepareReadmePath();
+    SetWindowTextA(window, DisplayName());
+}
 
+void PrepareReadmePath() {
     // The readme lies in the program's folder; without a program path there is none.
     std::memset(frame.readmePath, 0, sizeof frame.readmePath);
     const std::string program = frame.programPath;
@@ -150,7 +154,6 @@ void PrepareNames(HWND window) {
             program.substr(0, slash + 1) + (frame.japanese ? frame.program->readmeJapanese : frame.program->readmeEnglish);
         lstrcpynA(frame.readmePath, readme.c_str(), 257);
     }
-    SetWindowTextA(window, DisplayName());
 }
 
 void ShutDown(HWND) {

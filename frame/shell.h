@@ -16,5 +16,9 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
 void CreateMainView(HWND window);
 // The display copy's and the readme's names, and the window title.
 void PrepareNames(HWND window);
+// The readme of the user's language in the program's folder (none without a program path).
+void PrepareReadmePath();
+// frame.programPath from the running module (empty when it cannot be read).
+void FindProgramPath();
 // Releases the frame's resources and posts the quit message.
 void ShutDown(HWND window);

@@ -162,10 +162,27 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
     uint8_t scratch[kHeaderSize];
 
     int64_t pos = 0;  // where the chunk scan reads its next chunk
+    auto report = [&](int64_t position) {
+        if (options.progress != nullptr) options.progress->At(position, size);
+    };
+    // Chunks without a 40 move the chunk scan on by whole search windows,
+    // each one a new position.
+    auto passWindows = [&](int64_t windows) {
+        if (options.progress == nullptr) {
+            pos += windows * kSearchWindow;
+            return;
+        }
+        for (int64_t i = 0; i < windows; ++i) report(pos += kSearchWindow);
+    };
     for (;;) {
         if (size - pos < kShortestChunk) break;
         int64_t candidate = reader.FindHeaderByte(pos);
-        if (candidate == -1) break;
+        if (candidate == -1) {
+            // The chunks left hold no 40: the scan moves on window by window
+            // until fewer than 49 bytes are left.
+            passWindows((size - pos - kShortestChunk) / kSearchWindow + 1);
+            break;
+        }
         if (candidate == -2) {
             result.outcome = ScanOutcome::OpenFailed;
             return result;
@@ -173,9 +190,10 @@ ScanResult ScanImages(ByteSource& source, const ScanOptions& options) {
         // Chunks without a 40 move on by whole search windows: the chunk that
         // holds the candidate starts here, and must be long enough.
         if (candidate - pos >= kSearchWindow) {
-            pos += (candidate - pos) / kSearchWindow * kSearchWindow;
+            passWindows((candidate - pos) / kSearchWindow);
             if (size - pos < kShortestChunk) break;
         }
+        report(candidate);
         const uint8_t* header = reader.HeaderAt(candidate, scratch);
         if (header == nullptr) {
             result.outcome = ScanOutcome::OpenFailed;

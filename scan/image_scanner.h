@@ -13,8 +13,18 @@ enum class SearchKind { Icons, GalleryIcons, Bitmaps, GalleryBitmaps };
 constexpr int kTableLimit = 500;              // entries a program's table holds
 constexpr int64_t kLargestFile = INT64_C(0x7FFFFFFF);  // offsets are signed 32-bit
 
+// Told where the chunk scan stands: at each byte 40 it finds and each time it
+// moves on by whole search windows without one (the galleries' progress box).
+// The last position may lie past the end of the file.
+class ScanProgress {
+public:
+    virtual ~ScanProgress() = default;
+    virtual void At(int64_t position, int64_t fileSize) = 0;
+};
+
 struct ScanOptions {
     SearchKind kind = SearchKind::Icons;
+    ScanProgress* progress = nullptr;
     bool icoPrecheck = false;  // an .ico file must declare exactly one image
     int limit = kTableLimit;   // 0: no limit
 };

@@ -47,8 +47,7 @@ for guide in $(release_guides); do
   for language in en ja; do
     pdf="$unpacked/$(guide_file "$guide" "$language")"
     column=1; [ "$language" = ja ] && column=2
-    sources=("docs/guides/$language/$(guide_source "$guide").md")
-    for p in $(release_programs_of_guide "$guide"); do sources+=("docs/guides/$language/${p,,}.md"); done
+    read -r -a sources <<<"$(guide_sources "$guide" "$language" | xargs)"
     text=$(pdftotext -enc UTF-8 "$pdf" - | squeeze)
     {
       sed -n 's/^title: //p' "${sources[0]}"

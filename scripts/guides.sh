@@ -30,19 +30,18 @@ done
 version=$(release_version)
 for guide in $(release_guides); do
   for language in en ja; do
-    sources=("$guides_dir/$language/$(guide_source "$guide").md")
-    for program in $(release_programs_of_guide "$guide"); do
-      sources+=("$guides_dir/$language/${program,,}.md")
-    done
+    read -r -a sources <<<"$(guide_sources "$guide" "$language" | xargs)"
     # Every picture a source names must exist: a guide never ships with a hole.
     for picture in $(grep -ho '](pictures/[^)]*)' "${sources[@]}" | sed 's/^](//; s/)$//' | sort -u); do
       [ -f "$out/$picture" ] || { echo "guides: $picture (named in ${sources[*]}) is missing" >&2; exit 1; }
     done
     pdf="$out/$(guide_file "$guide" "$language")"
     html="${pdf%.PDF}.html"
+    # One document; {{guide}} in the text is the guide's own name.
+    for source in "${sources[@]}"; do sed "s/{{guide}}/$guide/g" "$source"; echo; done >"${pdf%.PDF}.md"
     pandoc --from markdown+east_asian_line_breaks --to html5 --standalone --toc --toc-depth 2 \
       --template "$guides_dir/guide.html" --metadata version="$version" \
-      --output "$html" "$guides_dir/$language/labels.yaml" "${sources[@]}"
+      --output "$html" "$guides_dir/$language/labels.yaml" "${pdf%.PDF}.md"
     weasyprint --base-url "$out/" --stylesheet "$guides_dir/guide.css" "$html" "$pdf"
     echo "guides: $pdf"
   done

@@ -14,3 +14,10 @@ guide_source() { local stem=${1%_}; echo "${stem,,}"; }
 release_version() {
   sed -n 's/^project(imagetools VERSION \([0-9.]*\).*/\1/p' "$(dirname "$RELEASE_TABLE")/../CMakeLists.txt"
 }
+# The Markdown sources of a guide in one language, in order: its opening part,
+# the part all guides share, the chapter of each of its programs.
+guide_sources() {
+  local dir=docs/guides/$2
+  echo "$dir/$(guide_source "$1").md" "$dir/shared.md"
+  for program in $(release_programs_of_guide "$1"); do echo "$dir/${program,,}.md"; done
+}

@@ -5,6 +5,7 @@
 #include "frame/frame_state.h"
 #include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/topmost.h"
 #include "frame/wait_box.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
@@ -12,13 +13,6 @@
 #include "texts/search_messages.h"
 
 namespace {
-
-void SetTopmost(HWND window, bool topmost) {
-    HDWP defer = BeginDeferWindowPos(1);
-    defer = DeferWindowPos(defer, window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                           SWP_NOSIZE | SWP_NOMOVE);
-    EndDeferWindowPos(defer);
-}
 
 ScanResult Scan(const std::string& path, bool icoFileMode) {
     ScanOptions options;

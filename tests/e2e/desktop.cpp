@@ -1,6 +1,9 @@
 #include "tests/e2e/desktop.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 std::string Setting(const char* name) {
     char value[1024] = {};
@@ -152,3 +155,94 @@ bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Work(const std::string& name) { return Setting("E2E_WORK") + "\\" + name; }
+
+void SaveScreenshot(const std::string& name, HWND window, bool settle) {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window != nullptr) GetWindowRect(window, &area);
+    HDC screen = GetDC(nullptr);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, section);
+    const uint32_t imageSize = static_cast<uint32_t>((width * 3 + 3) / 4 * 4 * height);
+    // The program may still be painting what the test has just checked: take
+    // the picture once the screen has stopped changing.
+    std::vector<unsigned char> previous;
+    for (int tries = 0; tries < (settle ? 20 : 1); ++tries) {
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        const auto* now = static_cast<const unsigned char*>(bits);
+        if (!previous.empty() && std::equal(previous.begin(), previous.end(), now)) break;
+        previous.assign(now, now + imageSize);
+        Sleep(150);
+    }
+    std::vector<unsigned char> file(54);
+    file[0] = 'B', file[1] = 'M';
+    auto put = [&](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i)); };
+    put(2, 54 + imageSize);
+    put(10, 54);
+    std::memcpy(file.data() + 14, &info.bmiHeader, 40);
+    const auto* pixels = static_cast<const unsigned char*>(bits);
+    file.insert(file.end(), pixels, pixels + imageSize);
+    WriteBytes(Work("shots\\" + name + ".bmp"), file);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(section);
+    ReleaseDC(nullptr, screen);
+}
+
+MainWindow::MainWindow(const std::string& exe, const char* className, const char* title, int lastButton)
+    : program_(exe) {
+    window_ = program_.FindWindowOf(className, title);
+    // The bar comes right after the window.
+    if (window_ != nullptr) WaitFor([&] { return ButtonWindow(lastButton) != nullptr; });
+}
+
+void MainWindow::ChooseFile(int button, const char* dialogTitle, const std::string& path, const char* shot) const {
+    Press(button);
+    HWND dialog = FindDialog(program_, dialogTitle);
+    if (dialog != nullptr && shot != nullptr) SaveScreenshot(shot);
+    if (dialog != nullptr) AnswerFileDialog(dialog, path);
+}
+
+std::string MainWindow::Answer(const char* caption, int answer, int milliseconds, const char* shot) const {
+    HWND box = FindDialog(program_, caption, milliseconds);
+    if (box == nullptr) return "(no message box \"" + std::string(caption) + "\")";
+    if (shot != nullptr) SaveScreenshot(shot);
+    const std::string text = MessageBoxText(box);
+    PressDialogButton(box, answer);
+    WaitFor([&] { return !IsWindow(box); });
+    return text;
+}
+
+void MainWindow::MoveMouseAway() const {
+    RECT r;
+    GetWindowRect(window_, &r);
+    SetCursorPos((r.left + r.right) / 2, r.bottom - 8);
+    Sleep(200);
+}
+
+bool MainWindow::NoDialogs() const {
+    for (HWND w : program_.Windows())
+        if (w != window_) return false;
+    return true;
+}
+
+COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y) {
+    auto u32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
+    const uint32_t offBits = u32(10);
+    const int width = static_cast<int>(u32(18)), height = static_cast<int>(u32(22));
+    const int bitCount = bmp[28];
+    const size_t row = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
+    const size_t at = offBits + row * static_cast<size_t>(height - 1 - y);
+    if (bitCount == 24) return RGB(bmp[at + 3 * x + 2], bmp[at + 3 * x + 1], bmp[at + 3 * x]);
+    const int index = bitCount == 8 ? bmp[at + x] : (x % 2 == 0 ? bmp[at + x / 2] >> 4 : bmp[at + x / 2] & 15);
+    const size_t entry = 54 + 4 * static_cast<size_t>(index);
+    return RGB(bmp[entry + 2], bmp[entry + 1], bmp[entry]);
+}
+

@@ -66,3 +66,46 @@ Capture CaptureClient(HWND window);
 std::vector<unsigned char> ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 bool FileExists(const std::string& path);
+
+// A file of the sessions' work folder (E2E_WORK).
+std::string Work(const std::string& name);
+
+// Saves the screen (or a window of it) as shots\NAME.bmp in the work folder,
+// once the screen has stopped changing (at once without `settle`: a box that
+// is up only for a moment).
+void SaveScreenshot(const std::string& name, HWND window = nullptr, bool settle = true);
+
+// One run of a program: its main window, its bar of buttons and its dialogs.
+class MainWindow {
+public:
+    // Starts `exe` and waits for its window of this class and title, and for
+    // the bar's button `lastButton`.
+    MainWindow(const std::string& exe, const char* className, const char* title, int lastButton);
+    HWND Window() const { return window_; }
+    const Program& Process() const { return program_; }
+
+    HWND ButtonWindow(int id) const { return GetDlgItem(FindWindowExA(window_, nullptr, "IconBarWindow", nullptr), id); }
+    void Press(int id) const { PostMessageA(ButtonWindow(id), BM_CLICK, 0, 0); }
+    bool Enabled(int id) const { return IsWindowEnabled(ButtonWindow(id)) != FALSE; }
+
+    std::string Title() const { return WindowText(window_); }
+    bool WaitForTitle(const std::string& title) const {
+        return WaitFor([&] { return Title() == title; });
+    }
+    // Presses a button and answers the file dialog that it opens.
+    // With `shot`, a screenshot of the dialog (or box) for the user guides first.
+    void ChooseFile(int button, const char* dialogTitle, const std::string& path, const char* shot = nullptr) const;
+    // The message box with this caption; its text, after pressing `answer`.
+    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000, const char* shot = nullptr) const;
+    // The label of a button just pressed stays over the picture until the
+    // mouse moves: move it to the bottom of the window.
+    void MoveMouseAway() const;
+    bool NoDialogs() const;
+
+private:
+    Program program_;
+    HWND window_ = nullptr;
+};
+
+// The colour of pixel (x, y) (top row 0) of a BMP file of 4, 8 or 24 bits.
+COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y);

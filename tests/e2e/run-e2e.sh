@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Runs the end-to-end sessions of VESKARIN.EXE under Wine in its own Xvfb
+# Runs the end-to-end sessions of the programs under Wine in its own Xvfb
 # display, in English and in Japanese, and converts the screenshots that the
-# sessions took to PNG. Usage: run-e2e.sh BUILD_DIR (the Windows build).
+# sessions took to PNG. Usage: run-e2e.sh BUILD_DIR (the Windows build);
+# E2E_DRIVERS chooses the drivers (default: all), E2E_FILTER the sessions
+# (a gtest filter; E2E_JAPANESE=0 leaves out the Japanese run).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$ROOT/build/win}" && pwd)
@@ -9,6 +11,8 @@ work="$build/e2e-work"
 rm -rf "$work"; mkdir -p "$work/shots"
 cp "$build/cli/imgscan.exe" "$work/sample.exe"
 cp "$build/veskarin/VESKARIN.exe" "$work/VESKARIN.EXE"
+cp "$build/mordelix/MORDELIX.exe" "$work/MORDELIX.EXE"
+cp "$build/zandovir/ZANDOVIR.exe" "$work/ZANDOVIR.EXE"
 
 source "$ROOT/scripts/wine-env.sh"
 source "$ROOT/scripts/wine-fonts.sh"
@@ -19,7 +23,7 @@ wine_japanese_fonts
 # Drive R: is a CD-ROM holding copies of the program and of a file to open:
 # the programs must refuse to run from it, open from it and save to it.
 mkdir -p "$work/cdrom"
-cp "$work/VESKARIN.EXE" "$work/sample.exe" "$work/cdrom/"
+cp "$work/VESKARIN.EXE" "$work/MORDELIX.EXE" "$work/ZANDOVIR.EXE" "$work/sample.exe" "$work/cdrom/"
 ln -sfn "$work/cdrom" "$WINEPREFIX/dosdevices/r:"
 wine64 reg add 'HKLM\Software\Wine\Drives' /v 'r:' /t REG_SZ /d cdrom /f </dev/null >/dev/null 2>&1
 # The desktop has no PDF viewer: Help must say so (Wine's own prefix sends
@@ -29,14 +33,15 @@ wineserver -k; wineserver -p  # the drive types are read when Wine starts
 wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 winpath() { echo "Z:${1//\//\\}"; }
 export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") E2E_WORK=$(winpath "$work")
+export MORDELIX_EXE=$(winpath "$work/MORDELIX.EXE") ZANDOVIR_EXE=$(winpath "$work/ZANDOVIR.EXE")
 export WINEDEBUG=-all
 status=0
-if [ -n "${E2E_FILTER:-}" ]; then  # a few sessions while working on them
-  wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter="$E2E_FILTER" </dev/null || status=1
-else
-  wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter='-Japanese.*:Demo.*' </dev/null || status=1
-  LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/veskarin_e2e.exe" --gtest_filter='Japanese.*' </dev/null || status=1
-fi
+for driver in ${E2E_DRIVERS:-veskarin gallery}; do
+  wine64 "$build/tests/e2e/${driver}_e2e.exe" --gtest_filter="${E2E_FILTER:--Japanese.*:Demo.*:Bench.*}" </dev/null || status=1
+  if [ "${E2E_JAPANESE:-1}" = 1 ]; then
+    LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/${driver}_e2e.exe" --gtest_filter="Japanese.*" </dev/null || status=1
+  fi
+done
 wine_stop
 trap - EXIT
 for shot in "$work"/shots/*.bmp; do

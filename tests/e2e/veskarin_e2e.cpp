@@ -25,7 +25,6 @@ enum Button { kMask = 112, kOpen, kPrev, kNext, kZoomOut, kZoomIn, kSaveAs, kRep
 constexpr int kColorCombo = 124;
 constexpr int kBarRows = 20;
 
-std::string Work(const std::string& name) { return Setting("E2E_WORK") + "\\" + name; }
 std::string Sample() { return Work("sample.exe"); }  // a copy of imgscan.exe: 32x32x16, 16x16x256, 48x48x24
 
 std::vector<FoundImage> Icons(const std::string& path) {
@@ -36,20 +35,6 @@ std::vector<FoundImage> Icons(const std::string& path) {
 std::string Title(const std::string& path, int index) {
     const FoundImage e = Icons(path).at(static_cast<size_t>(index));
     return "Icon [ " + DescribeIcon(e) + " at " + HexOffset(e.headerOffset) + " ]";
-}
-
-// The colour of pixel (x, y) (top row 0) of a BMP file of 4, 8 or 24 bits.
-COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y) {
-    auto u32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
-    const uint32_t offBits = u32(10);
-    const int width = static_cast<int>(u32(18)), height = static_cast<int>(u32(22));
-    const int bitCount = bmp[28];
-    const size_t row = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
-    const size_t at = offBits + row * static_cast<size_t>(height - 1 - y);
-    if (bitCount == 24) return RGB(bmp[at + 3 * x + 2], bmp[at + 3 * x + 1], bmp[at + 3 * x]);
-    const int index = bitCount == 8 ? bmp[at + x] : (x % 2 == 0 ? bmp[at + x / 2] >> 4 : bmp[at + x / 2] & 15);
-    const size_t entry = 54 + 4 * static_cast<size_t>(index);
-    return RGB(bmp[entry + 2], bmp[entry + 1], bmp[entry]);
 }
 
 struct Expected {
@@ -126,102 +111,14 @@ HWND PanelControl(HWND dialog, int id) {
     return nullptr;
 }
 
-void SaveScreenshot(const std::string& name, HWND window = nullptr) {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (window != nullptr) GetWindowRect(window, &area);
-    HDC screen = GetDC(nullptr);
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(memory, section);
-    const uint32_t imageSize = static_cast<uint32_t>((width * 3 + 3) / 4 * 4 * height);
-    // The program may still be painting what the test has just checked: take
-    // the picture once the screen has stopped changing.
-    std::vector<unsigned char> previous;
-    for (int tries = 0; tries < 20; ++tries) {
-        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-        GdiFlush();
-        const auto* now = static_cast<const unsigned char*>(bits);
-        if (!previous.empty() && std::equal(previous.begin(), previous.end(), now)) break;
-        previous.assign(now, now + imageSize);
-        Sleep(150);
-    }
-    std::vector<unsigned char> file(54);
-    file[0] = 'B', file[1] = 'M';
-    auto put = [&](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i)); };
-    put(2, 54 + imageSize);
-    put(10, 54);
-    std::memcpy(file.data() + 14, &info.bmiHeader, 40);
-    const auto* pixels = static_cast<const unsigned char*>(bits);
-    file.insert(file.end(), pixels, pixels + imageSize);
-    WriteBytes(Work("shots\\" + name + ".bmp"), file);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(section);
-    ReleaseDC(nullptr, screen);
-}
-
 // One run of VESKARIN.EXE.
-class Veskarin {
+class Veskarin : public MainWindow {
 public:
-    explicit Veskarin(const char* displayName = "Arvelle") : program_(Setting("VESKARIN_EXE")) {
-        window_ = program_.FindWindowOf("VESKARIN", displayName);
-        // The bar comes right after the window.
-        if (window_ != nullptr) WaitFor([&] { return ButtonWindow(kExit) != nullptr; });
-    }
-    HWND Window() const { return window_; }
-    const Program& Process() const { return program_; }
-
-    HWND ButtonWindow(int id) const { return GetDlgItem(FindWindowExA(window_, nullptr, "IconBarWindow", nullptr), id); }
-    void Press(int id) const { PostMessageA(ButtonWindow(id), BM_CLICK, 0, 0); }
-    bool Enabled(int id) const { return IsWindowEnabled(ButtonWindow(id)) != FALSE; }
-
-    std::string Title() const { return WindowText(window_); }
-    bool WaitForTitle(const std::string& title) const {
-        return WaitFor([&] { return Title() == title; });
-    }
-    // Presses a button and answers the file dialog that it opens (after a
-    // screenshot of it for the user guides, when `shot` is named).
-    void ChooseFile(int button, const char* dialogTitle, const std::string& path, const char* shot = nullptr) const {
-        Press(button);
-        HWND dialog = FindDialog(program_, dialogTitle);
-        ASSERT_NE(dialog, nullptr) << dialogTitle;
-        if (shot != nullptr) SaveScreenshot(shot);
-        AnswerFileDialog(dialog, path);
-    }
+    explicit Veskarin(const char* displayName = "Arvelle")
+        : MainWindow(Setting("VESKARIN_EXE"), "VESKARIN", displayName, kExit) {}
     void Open(const std::string& path, const char* shot = nullptr) const {
         ChooseFile(kOpen, "Select a file to open.", path, shot);
     }
-    // The message box with this caption; its text, after pressing `answer`.
-    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000, const char* shot = nullptr) const {
-        HWND box = FindDialog(program_, caption, milliseconds);
-        if (box == nullptr) return "(no message box \"" + std::string(caption) + "\")";
-        if (shot != nullptr) SaveScreenshot(shot);
-        const std::string text = MessageBoxText(box);
-        PressDialogButton(box, answer);
-        WaitFor([&] { return !IsWindow(box); });
-        return text;
-    }
-    // The label of a button just pressed stays over the picture until the
-    // mouse moves: move it to the bottom of the window.
-    void MoveMouseAway() const {
-        RECT r;
-        GetWindowRect(window_, &r);
-        SetCursorPos((r.left + r.right) / 2, r.bottom - 8);
-        Sleep(200);
-    }
-    bool NoDialogs() const {
-        for (HWND w : program_.Windows())
-            if (w != window_) return false;
-        return true;
-    }
-
-private:
-    Program program_;
-    HWND window_ = nullptr;
 };
 
 constexpr ColorRef kDarkCyan = 0x808000;

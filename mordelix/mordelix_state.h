@@ -1,0 +1,25 @@
+#pragma once
+#include <windows.h>
+
+#include "frame/mask_color_dialog.h"
+#include "frame/progress_box.h"
+#include "mordelix/resource_ids.h"
+
+// The icon gallery's own state; the table, the page and the selection are
+// the frame's GalleryView.
+struct IconGallery {
+    MaskChoice mask;
+    ProgressBox progress{kProgressText};
+};
+
+extern IconGallery icons;
+
+void OpenSourceFile(HWND window);              // icon_collection.cpp
+// icon_pages.cpp
+void ShowFirstPage(HWND window, ByteSource& file);
+void RedrawGridPage(HWND window, ByteSource& file, bool keepCells);
+void NextPage(HWND window);
+void PreviousPage(HWND window);
+void MaskColorCommand(HWND window);
+void PaintIconPage(HDC dc);
+void ReleaseIconPage();
