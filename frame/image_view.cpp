@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "frame/button_bar.h"
+#include "frame/cursor.h"
 #include "frame/frame_state.h"
 
 namespace {
@@ -44,6 +45,8 @@ void UpdateCommandButtons() {
                                 (zoom + 1) * frame.imageHeight < frame.screenHeight);
     EnableBarButton("SaveAs", !tool.fileMode);
     EnableBarButton("Replc", !tool.fileMode);
+    const ProgramHooks* hooks = frame.program->hooks;
+    if (hooks != nullptr && hooks->updateOwnButtons != nullptr) hooks->updateOwnButtons();
 }
 
 // The label of a navigation or zoom button just pressed goes back on top of
@@ -219,6 +222,26 @@ void EnterImageMode(HWND window) {
 
 void DisableImageButtons() {
     for (const char* base : {"Prev", "Next", "ZmOut", "ZmIn", "SaveAs", "Replc", "PlMode"}) EnableBarButton(base, false);
+}
+
+void StepZoom(HWND window, int step, bool (*readSize)(HWND window)) {
+    const int zoom = frame.zoomFactor + step;
+    if (zoom < 1 || zoom > kMaxZoom) return;
+    frame.zoomFactor = zoom;
+    WaitCursor();
+    if (readSize(window)) {
+        LayoutScrollBars(window);
+        RepaintImageArea(window);
+    }
+    ArrowCursor();
+}
+
+void ShowNoImage(HWND window) {
+    FreeDib(frame.dib);
+    frame.tool.imagePresent = false;
+    DisableImageButtons();
+    SetWindowTextA(window, DisplayName());
+    RepaintImageArea(window);
 }
 
 void RepaintImageArea(HWND window) {

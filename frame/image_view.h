@@ -20,6 +20,14 @@ void ResetScrollBars(HWND window);
 void EnterImageMode(HWND window);
 // After a failed search: the commands on the image are off until one is shown.
 void DisableImageButtons();
+// Zoom Out (step -1) and Zoom In (+1), within 1..10: the image's size is
+// read again (`readSize`: false after its message, and nothing is redrawn),
+// then the scroll bars are laid out and the view repainted.
+void StepZoom(HWND window, int step, bool (*readSize)(HWND window));
+// Nothing of the open file is shown any more (its image could not be shown
+// again): no picture, the program's name as title, the image commands off
+// until Open. The tool forgets its own image first.
+void ShowNoImage(HWND window);
 // Invalidates the client area below the bar, with erasing, and updates it.
 void RepaintImageArea(HWND window);
 // Invalidates a rectangle of the window (a button's place) and updates it.

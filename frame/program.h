@@ -20,6 +20,22 @@ struct LabelText {
     const char* japanese;
 };
 
+// A program's part in the main window's messages beyond its commands. Every
+// member may be nullptr.
+struct ProgramHooks {
+    // Exit or the close box: false keeps the program running (the user
+    // keeps an unsaved change).
+    bool (*mayClose)(HWND window);
+    // Before the frame's shutdown: the program closes its own windows.
+    void (*beforeShutDown)(HWND window);
+    // WM_SYSCOMMAND, before the default processing.
+    void (*onSystemCommand)(HWND window, WPARAM command);
+    // WM_USER + offset (0 and 1).
+    void (*onUserMessage)(HWND window, UINT offset);
+    // After painting has set the command buttons: the program's own buttons.
+    void (*updateOwnButtons)();
+};
+
 struct ProgramDescription {
     const char* className;       // "VESKARIN"
     const char* initialTitle;    // "Arv_elle": never matches the single-instance test
@@ -47,4 +63,7 @@ struct ProgramDescription {
     void (*onCommand)(HWND window, int command);
     // The main window procedure; nullptr: the inspectors' one (InspectorWindowProc).
     WNDPROC windowProc;
+    // What a program with a modeless tool window of its own adds to the
+    // inspectors' main window; nullptr: nothing.
+    const ProgramHooks* hooks = nullptr;
 };

@@ -156,7 +156,13 @@ void PrepareReadmePath() {
     }
 }
 
-void ShutDown(HWND) {
+namespace {
+
+const ProgramHooks* Hooks() { return frame.program != nullptr ? frame.program->hooks : nullptr; }
+
+void ReleaseFrame(HWND window) {
+    if (const ProgramHooks* hooks = Hooks(); hooks != nullptr && hooks->beforeShutDown != nullptr)
+        hooks->beforeShutDown(window);
     if (frame.viewMode == 0 && frame.startupDC != nullptr) {
         SelectObject(frame.startupDC, frame.startupOldBitmap);
         DeleteDC(frame.startupDC);
@@ -171,6 +177,18 @@ void ShutDown(HWND) {
     PostQuitMessage(0);
 }
 
+bool MayClose(HWND window) {
+    const ProgramHooks* hooks = Hooks();
+    return hooks == nullptr || hooks->mayClose == nullptr || hooks->mayClose(window);
+}
+
+}  // namespace
+
+void ShutDown(HWND window) {
+    if (!MayClose(window)) return;
+    ReleaseFrame(window);
+}
+
 LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -180,7 +198,12 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
             frame.osVariantKnown = true;
             CreateMainView(window);
             return 0;
-        case WM_DESTROY: ShutDown(window); return 0;
+        case WM_CLOSE:
+            // The close box asks the program's question while the window can
+            // still be kept; WM_DESTROY then only releases.
+            if (!MayClose(window)) return 0;
+            break;
+        case WM_DESTROY: ReleaseFrame(window); return 0;
         case WM_SIZE:
             if (frame.hScrollBar != nullptr) LayoutScrollBars(window);
             EnforceMinimumSize(window);
@@ -197,6 +220,15 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
             return 0;
         case WM_HSCROLL: ScrollView(window, wParam, true); return 0;
         case WM_VSCROLL: ScrollView(window, wParam, false); return 0;
+        case WM_SYSCOMMAND:
+            if (const ProgramHooks* hooks = Hooks(); hooks != nullptr && hooks->onSystemCommand != nullptr)
+                hooks->onSystemCommand(window, wParam);
+            break;
+        case WM_USER:
+        case WM_USER + 1:
+            if (const ProgramHooks* hooks = Hooks(); hooks != nullptr && hooks->onUserMessage != nullptr)
+                hooks->onUserMessage(window, message - WM_USER);
+            return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

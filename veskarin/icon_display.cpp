@@ -34,12 +34,8 @@ std::string TitleLine(const FoundImage& entry) {
 // Nothing of the file is shown any more (its icon could not be shown again):
 // no picture, the program's title, and no command on the table until Open.
 void ShowNothing(HWND window) {
-    FreeDib(frame.dib);
     inspector.imagePresent = false;
-    PublishToolView();
-    DisableImageButtons();
-    SetWindowTextA(window, DisplayName());
-    RepaintImageArea(window);
+    ShowNoImage(window);
 }
 
 // Shows entry `index` in place of the current one (at zoom 1 when
@@ -59,14 +55,7 @@ bool ShowEntry(HWND window, int index, bool resetZoom) {
     return rendered;
 }
 
-void ChangeZoom(HWND window) {
-    WaitCursor();
-    if (ReadIconSize(window, inspector.currentIndex)) {
-        LayoutScrollBars(window);
-        RepaintImageArea(window);
-    }
-    ArrowCursor();
-}
+bool ReadCurrentSize(HWND window) { return ReadIconSize(window, inspector.currentIndex); }
 
 }  // namespace
 
@@ -142,13 +131,9 @@ void NextIcon(HWND window) {
 }
 
 void ZoomOut(HWND window) {
-    if (!inspector.HasImage() || frame.zoomFactor < 2) return;
-    --frame.zoomFactor;
-    ChangeZoom(window);
+    if (inspector.HasImage()) StepZoom(window, -1, ReadCurrentSize);
 }
 
 void ZoomIn(HWND window) {
-    if (!inspector.HasImage() || frame.zoomFactor > kMaxZoom - 1) return;
-    ++frame.zoomFactor;
-    ChangeZoom(window);
+    if (inspector.HasImage()) StepZoom(window, +1, ReadCurrentSize);
 }

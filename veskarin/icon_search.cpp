@@ -1,12 +1,10 @@
 #include <windows.h>
 
 #include "frame/button_bar.h"
-#include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/image_view.h"
+#include "frame/search_notice.h"
 #include "frame/message_box.h"
-#include "frame/topmost.h"
-#include "frame/wait_box.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
 #include "scan/image_scanner.h"
@@ -52,21 +50,10 @@ void SearchIcons(HWND window, const std::string& path, bool icoFileMode) {
     FreeDib(frame.dib);  // the previous icon is given up and wiped off
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
-    SetWindowTextA(window, frame.program->englishName);
-    SetTopmost(window, true);
-    {
-        WaitBox wait(window);
-        WaitCursor();
-        if (!icoFileMode) result = Scan(path, false);
-        wait.Close();
-    }
-    ArrowCursor();
-
+    result = SearchWithNotices(window, SearchKind::Icons, icoFileMode,
+                               [&] { return icoFileMode ? result : Scan(path, false); });
     inspector.table = result.entries;
     inspector.fileSize = result.fileSize;
-    const Message* message = SearchMessage(SearchKind::Icons, result.outcome, inspector.icoFileMode);
-    if (message != nullptr) ShowMessage(window, *message);
-    SetTopmost(window, false);
 
     const bool found = result.outcome == ScanOutcome::Found || result.outcome == ScanOutcome::LimitReached;
     if (!found || result.entries.empty()) {

@@ -2,6 +2,7 @@
 
 #include "frame/about.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 #include "frame/image_view.h"
 #include "frame/shell.h"
 #include "veskarin/commands.h"
@@ -22,13 +23,6 @@ constexpr LabelText kLabels[] = {
     {"Zoom Out", "縮小"},         {"Zoom In", "拡大"},  {"Save As", "保存"}, {"Replace", "置換"},
     {"About", "御案内"},          {"Help", "ヘルプ"},   {"Exit", "終了"},
 };
-
-const Message kReadmeMissing{"Install the readme file (TORMALE_E.PDF)\nin the same directory.", "Error",
-                             "説明書ファイル（TORMALE_J.PDF）を同じ\nフォルダーに入れてください.", "エラー",
-                             MessageIcon::Error};
-const Message kReadmeNoViewer{
-    "Unable to open the readme file (TORMALE_E.PDF)\nbecause of being NO software to read PDF documents.", "Error",
-    "PDF 文書の閲覧ソフトが無いので、\n説明書（TORMALE_J.PDF）を開けません.", "エラー", MessageIcon::Error};
 
 // Hover numbers of the navigation and zoom buttons: the label of the one just
 // pressed is drawn again after the repaint.
@@ -55,7 +49,7 @@ void OnCommand(HWND window, int command) {
 
 const ProgramDescription kVeskarin{
     "VESKARIN", "Arv_elle", "Arvelle", "アルヴェル", "Icon [ ", "VESKARIN.EXE", "TORMALE_E.PDF", "TORMALE_J.PDF",
-    true, false, &kReadmeMissing, &kReadmeNoViewer,
+    true, false, &frame_texts::kInspectorReadmeMissing, &frame_texts::kInspectorReadmeNoViewer,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 11, 19, -1, kPreviousHover,
     OnCommand, nullptr,
 };

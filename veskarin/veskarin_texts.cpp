@@ -20,15 +20,8 @@ const Message kOpenMyself{"Unable to open myself.", "Error", "自分自身はオ
 const Message kOpenWrongExtension{"Select a file with EXE, DLL, or ICO extension.", "Error",
                                   "拡張子 EXE/DLL/ICO のファイルを選択してください.", "エラー", W};
 
-const Message kSaveDialogFailed{"GetSaveFileName error 0x%lx", "Open Error", "GetSaveFileName エラー 0x%lx", "エラー",
-                                E};
-const Message kSaveRemovable{"Unable to save to the removable (or remote) disk.", "Warning",
-                             "リムーバブル(またはリモート)・ディスクへはセーブできません.", "警告", W};
 const Message kSaveWrongExtension{"Assign a file with ICO extension.", "Error",
                                   "ファイルは拡張子 ICO を持つ必要があります.", "エラー", W};
-const Message kNoFreeSpace{"Free diskspace is not enough.", "Warning", "ディスクの空容量が不足です.", "警告", W};
-const Message kOverwrite{"File already exists.\nDo you overwrite?", "Confirmation",
-                         "同名ファイルが存在します.\n重ね書きしますか？", "確認", MessageIcon::Question};
 const Message kTargetNotMade{"Unable to make a target file.", "Error", "書込み用のファイルを作れません.", "エラー", E};
 
 const Message kReplaceDialogFailed{"GetOpenFileName error 0x%lx", "Open Error", "GetOpenFileName エラー 0x%lx",

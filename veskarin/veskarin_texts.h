@@ -19,11 +19,7 @@ extern const Message kOpenMyself;
 extern const Message kOpenWrongExtension;
 
 // Save As.
-extern const Message kSaveDialogFailed;        // format: the error code
-extern const Message kSaveRemovable;
 extern const Message kSaveWrongExtension;
-extern const Message kNoFreeSpace;
-extern const Message kOverwrite;
 extern const Message kTargetNotMade;
 
 // Replace.

@@ -241,8 +241,28 @@ COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y) {
     const size_t row = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
     const size_t at = offBits + row * static_cast<size_t>(height - 1 - y);
     if (bitCount == 24) return RGB(bmp[at + 3 * x + 2], bmp[at + 3 * x + 1], bmp[at + 3 * x]);
-    const int index = bitCount == 8 ? bmp[at + x] : (x % 2 == 0 ? bmp[at + x / 2] >> 4 : bmp[at + x / 2] & 15);
+    const int index = bitCount == 8   ? bmp[at + x]
+                      : bitCount == 4 ? (x % 2 == 0 ? bmp[at + x / 2] >> 4 : bmp[at + x / 2] & 15)
+                                      : (bmp[at + x / 8] >> (7 - x % 8)) & 1;
     const size_t entry = 54 + 4 * static_cast<size_t>(index);
     return RGB(bmp[entry + 2], bmp[entry + 1], bmp[entry]);
 }
 
+
+// The text of a control of another process, asked of the control itself
+// (GetWindowText only sees the text kept by the system, not an edit's).
+std::string ControlText(HWND control) {
+    char text[512] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// A control of the panel (the child dialog) inside a file dialog.
+HWND PanelControl(HWND dialog, int id) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (std::string(name) == "#32770" && GetDlgItem(child, id) != nullptr) return GetDlgItem(child, id);
+    }
+    return nullptr;
+}

@@ -107,5 +107,11 @@ private:
     HWND window_ = nullptr;
 };
 
-// The colour of pixel (x, y) (top row 0) of a BMP file of 4, 8 or 24 bits.
+// The colour of pixel (x, y) (top row 0) of an uncompressed BMP file of 1, 4, 8 or 24 bits.
 COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y);
+
+// The text of a control of another process, asked of the control itself
+// (GetWindowText only sees the text kept by the system, not an edit's).
+std::string ControlText(HWND control);
+// A control of the panel (the child dialog) inside a file dialog.
+HWND PanelControl(HWND dialog, int id);

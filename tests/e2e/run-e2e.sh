@@ -13,6 +13,10 @@ cp "$build/cli/imgscan.exe" "$work/sample.exe"
 cp "$build/veskarin/VESKARIN.exe" "$work/VESKARIN.EXE"
 cp "$build/mordelix/MORDELIX.exe" "$work/MORDELIX.EXE"
 cp "$build/zandovir/ZANDOVIR.exe" "$work/ZANDOVIR.EXE"
+cp "$build/peltrane/PELTRANE.exe" "$work/PELTRANE.EXE"
+# The bitmap inspector opens a real library of sample bitmaps (tests/e2e/bitmaps).
+cp "$build/tests/e2e/sample_bitmaps.dll" "$work/"
+cp -r "$ROOT/tests/e2e/bitmaps" "$work/bitmaps"
 
 source "$ROOT/scripts/wine-env.sh"
 source "$ROOT/scripts/wine-fonts.sh"
@@ -23,7 +27,8 @@ wine_japanese_fonts
 # Drive R: is a CD-ROM holding copies of the program and of a file to open:
 # the programs must refuse to run from it, open from it and save to it.
 mkdir -p "$work/cdrom"
-cp "$work/VESKARIN.EXE" "$work/MORDELIX.EXE" "$work/ZANDOVIR.EXE" "$work/sample.exe" "$work/cdrom/"
+cp "$work/VESKARIN.EXE" "$work/MORDELIX.EXE" "$work/ZANDOVIR.EXE" "$work/PELTRANE.EXE" "$work/sample.exe" \
+  "$work/sample_bitmaps.dll" "$work/cdrom/"
 ln -sfn "$work/cdrom" "$WINEPREFIX/dosdevices/r:"
 wine64 reg add 'HKLM\Software\Wine\Drives' /v 'r:' /t REG_SZ /d cdrom /f </dev/null >/dev/null 2>&1
 # The desktop has no PDF viewer: Help must say so (Wine's own prefix sends
@@ -34,9 +39,10 @@ wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 winpath() { echo "Z:${1//\//\\}"; }
 export VESKARIN_EXE=$(winpath "$work/VESKARIN.EXE") E2E_WORK=$(winpath "$work")
 export MORDELIX_EXE=$(winpath "$work/MORDELIX.EXE") ZANDOVIR_EXE=$(winpath "$work/ZANDOVIR.EXE")
+export PELTRANE_EXE=$(winpath "$work/PELTRANE.EXE")
 export WINEDEBUG=-all
 status=0
-for driver in ${E2E_DRIVERS:-veskarin gallery}; do
+for driver in ${E2E_DRIVERS:-veskarin peltrane gallery}; do
   wine64 "$build/tests/e2e/${driver}_e2e.exe" --gtest_filter="${E2E_FILTER:--Japanese.*:Demo.*:Bench.*}" </dev/null || status=1
   if [ "${E2E_JAPANESE:-1}" = 1 ]; then
     LC_ALL=ja_JP.UTF-8 wine64 "$build/tests/e2e/${driver}_e2e.exe" --gtest_filter="Japanese.*" </dev/null || status=1

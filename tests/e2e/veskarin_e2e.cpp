@@ -93,24 +93,6 @@ HWND VisibleChild(HWND parent, const char* className, LONG style) {
     return nullptr;
 }
 
-// The text of a control of another process, asked of the control itself
-// (GetWindowText only sees the text kept by the system, not an edit's).
-std::string ControlText(HWND control) {
-    char text[512] = {};
-    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-// A control of the panel (the child dialog) inside a file dialog.
-HWND PanelControl(HWND dialog, int id) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (std::string(name) == "#32770" && GetDlgItem(child, id) != nullptr) return GetDlgItem(child, id);
-    }
-    return nullptr;
-}
-
 // One run of VESKARIN.EXE.
 class Veskarin : public MainWindow {
 public:

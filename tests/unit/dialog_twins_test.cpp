@@ -16,8 +16,8 @@ std::map<std::string, std::vector<std::string>> DialogsOf(const std::string& scr
     std::ifstream in(std::string(IMG_SOURCE_DIR) + "/resources/" + script);
     std::map<std::string, std::vector<std::string>> dialogs;
     const std::regex header(R"(^(\w+)\s+DIALOG\b)");
-    const std::regex text(R"(^\s*(LTEXT|CTEXT|RTEXT|DEFPUSHBUTTON|PUSHBUTTON)\s+"(?:[^"\\]|\\.)*"\s*,\s*([\w-]+))");
-    const std::regex other(R"(^\s*(EDITTEXT|COMBOBOX|LISTBOX)\s+([\w-]+))");
+    const std::regex text(R"(^\s*(LTEXT|CTEXT|RTEXT|DEFPUSHBUTTON|PUSHBUTTON|GROUPBOX)\s+"(?:[^"\\]|\\.)*"\s*,\s*([\w-]+))");
+    const std::regex other(R"(^\s*(EDITTEXT|COMBOBOX|LISTBOX|SCROLLBAR)\s+([\w-]+))");
     const std::regex icon(R"(^\s*ICON\s+\w+\s*,\s*([\w-]+))");
     std::string line, current;
     std::smatch m;
@@ -42,7 +42,7 @@ bool IsTwin(const std::string& name) {
 }
 
 TEST(DialogTwins, EveryDialogHasAJapaneseTwinWithTheSameControls) {
-    for (const char* script : {"veskarin.rc", "mordelix.rc", "zandovir.rc", "confirm_overwrite.rc", "progress_box.rc",
+    for (const char* script : {"veskarin.rc", "peltrane.rc", "mordelix.rc", "zandovir.rc", "confirm_overwrite.rc", "progress_box.rc",
                                "wait_box.rc"}) {
         const auto dialogs = DialogsOf(script);
         EXPECT_FALSE(dialogs.empty()) << script;

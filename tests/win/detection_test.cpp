@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "frame/frame_state.h"
@@ -70,26 +71,36 @@ TEST(FreeSpace, TheDiskOfTheTemporaryFolderHasRoomForAnIcon) {
     EXPECT_FALSE(HasFreeSpace(temp, UINT64_C(1) << 62));
 }
 
-// Every button of the icon inspector has its twelve bitmaps.
-TEST(ButtonBitmaps, TheIconInspectorCarriesEveryFamilyAndState) {
-    HMODULE program = LoadLibraryExA(VESKARIN_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(program, nullptr) << VESKARIN_PATH;
+// Every button of an inspector has its twelve bitmaps, and its pictures and
+// dialogs are there.
+void ExpectResources(const char* path, std::initializer_list<const char*> buttons,
+                     std::initializer_list<const char*> named) {
+    HMODULE program = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr) << path;
     int found = 0;
-    for (const char* base : {"Gap", "Mask", "Open", "Prev", "Next", "ZmOut", "ZmIn", "SaveAs", "Replc", "About",
-                             "Help", "Exit", "Space"})
+    for (const char* base : buttons)
         for (int variant : {0, 2, 4, 5})
             for (ButtonState state : {ButtonState::Up, ButtonState::Down, ButtonState::Inactive}) {
                 const std::string name = ButtonBitmapName(base, variant, state);
                 const bool present = FindResourceA(program, name.c_str(), MAKEINTRESOURCEA(2)) != nullptr;  // RT_BITMAP
-                EXPECT_TRUE(present) << name;
+                EXPECT_TRUE(present) << path << ": " << name;
                 found += present;
             }
-    EXPECT_EQ(found, 13 * 12);
-    for (const char* name : {"IBMP_1", "ABOUT_DLG", "ABOUT_DLG_J", "COLORSELECT_DLG_J", "PLEASEWAIT_DLG_J"})
+    EXPECT_EQ(found, static_cast<int>(buttons.size()) * 12);
+    for (const char* name : named)
         EXPECT_TRUE(FindResourceA(program, name, MAKEINTRESOURCEA(2)) != nullptr ||
                     FindResourceA(program, name, MAKEINTRESOURCEA(5)) != nullptr)  // RT_DIALOG
-            << name;
+            << path << ": " << name;
     FreeLibrary(program);
+}
+
+TEST(ButtonBitmaps, EachInspectorCarriesEveryFamilyAndStateOfItsButtons) {
+    ExpectResources(VESKARIN_PATH,
+                    {"Gap", "Mask", "Open", "Prev", "Next", "ZmOut", "ZmIn", "SaveAs", "Replc", "About", "Help", "Exit", "Space"},
+                    {"IBMP_1", "ABOUT_DLG", "ABOUT_DLG_J", "COLORSELECT_DLG_J", "PLEASEWAIT_DLG_J"});
+    ExpectResources(PELTRANE_PATH,
+                    {"Gap", "Open", "Prev", "Next", "ZmOut", "ZmIn", "SaveAs", "Replc", "PlMode", "About", "Help", "Exit", "Space"},
+                    {"IBMP_1", "ABOUT_DLG", "ABOUT_DLG_J", "PALETTESET_DLG", "PALETTESET_DLG_J", "PLEASEWAIT_DLG_J"});
 }
 
 }  // namespace

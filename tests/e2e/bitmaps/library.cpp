@@ -1,0 +1,1 @@
+// sample_bitmaps.dll holds nothing but its bitmap resources.
