@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/peak_memory.h"
 #include "bench/pe_files.h"
 #include "tests/reference/reference_scanner.h"
 
@@ -50,27 +51,6 @@ private:
     ByteSource& inner_;
     int64_t limit_;
 };
-
-// The peak resident size since the last reset (Linux: VmHWM, reset through
-// clear_refs), in KiB.
-void ResetPeak() {
-    if (std::FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
-
-long PeakKiB() {
-    long kib = -1;
-    if (std::FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, f)) {
-            if (std::sscanf(line, "VmHWM: %ld", &kib) == 1) break;
-        }
-        std::fclose(f);
-    }
-    return kib;
-}
 
 long PeakOfScan(const std::string& path) {
     ResetPeak();

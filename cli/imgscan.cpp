@@ -11,14 +11,17 @@ namespace {
 
 const char kUsage[] =
     "usage:\n"
-    "  imgscan icons [--gallery] [--no-limit] [--json] FILE\n"
+    "  imgscan icons [--gallery] [--all-kinds] [--no-limit] [--json] FILE\n"
     "  imgscan bitmaps [--no-limit] [--json] FILE\n"
-    "  imgscan extract-icon [--gallery] FILE INDEX OUT.ico\n"
+    "  imgscan extract-icon [--gallery] [--all-kinds] FILE INDEX OUT.ico\n"
     "  imgscan extract-bitmap FILE INDEX OUT.bmp\n"
     "  imgscan render-icon FILE INDEX OUT.bmp [--mask-color RRGGBB]\n"
-    "  imgscan extract icons|bitmaps [--gallery] FILE OUTDIR\n"
-    "  imgscan replace-icon FILE INDEX NEW.ico\n"
-    "  imgscan replace-bitmap FILE INDEX NEW.bmp\n"
+    "  imgscan render-icon [--all-kinds] [--alpha] FILE INDEX OUT.png [--mask-color RRGGBB]\n"
+    "  imgscan render-bitmap FILE INDEX OUT.png\n"
+    "  imgscan sheet icons|bitmaps [--gallery] [--all-kinds] FILE OUT.png [--mask-color RRGGBB]\n"
+    "  imgscan extract icons|bitmaps [--gallery] [--all-kinds] FILE OUTDIR\n"
+    "  imgscan replace-icon [--update-checksum] FILE INDEX NEW.ico\n"
+    "  imgscan replace-bitmap [--update-checksum] FILE INDEX NEW.bmp\n"
     "  imgscan --version\n";
 
 }  // namespace

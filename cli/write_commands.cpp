@@ -6,6 +6,9 @@
 
 #include "cli/arguments.h"
 #include "cli/local_file_system.h"
+#include "cli/picture_commands.h"
+#include "cli/search.h"
+#include "cli/signature_warning.h"
 #include "fileops/bitmap_replacement.h"
 #include "fileops/display_copy_file.h"
 #include "fileops/gallery_save.h"
@@ -18,65 +21,6 @@ namespace {
 
 constexpr int kWritten = 0;
 constexpr int kError = 2;
-
-// The entries of FILE as the program that owns the command finds them.
-struct Search {
-    SearchKind kind = SearchKind::Icons;
-    std::string path;
-    ScanResult result;
-};
-
-int RunSearch(SearchKind kind, const std::string& path, Search& search, std::ostream& err) {
-    const bool icons = IsIconSearch(kind);
-    const bool fileMode = kind != SearchKind::GalleryIcons && kind != SearchKind::GalleryBitmaps &&
-                          EndsWithNoCase(path, icons ? ".ico" : ".bmp");
-    ScanOptions options;
-    options.kind = kind;
-    options.icoPrecheck = kind == SearchKind::Icons && fileMode;
-    search.kind = kind;
-    search.path = path;
-    search.result = ScanFile(path, options);
-    if (search.result.entries.empty()) {
-        const Message* message = SearchMessage(kind, search.result.outcome, fileMode);
-        if (message != nullptr) err << message->english << "\n";
-        return kError;
-    }
-    return kWritten;
-}
-
-bool ParseIndex(const std::string& text, size_t& index) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    index = static_cast<size_t>(std::stoul(text));
-    return true;
-}
-
-bool ParseColor(const std::string& text, ColorRef& color) {
-    if (text.size() != 6 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
-    const unsigned long rgb = std::stoul(text, nullptr, 16);
-    color = MakeColorRef(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
-    return true;
-}
-
-// FILE INDEX TARGET, after the search of `kind`: the entry chosen.
-int FindEntry(SearchKind kind, const Arguments& args, FoundImage& entry, std::ostream& err) {
-    if (args.positional.size() != 3) {
-        err << "imgscan: expected FILE INDEX and a third file name\n";
-        return kError;
-    }
-    size_t index = 0;
-    if (!ParseIndex(args.positional[1], index)) {
-        err << "imgscan: INDEX must be a number, not " << args.positional[1] << "\n";
-        return kError;
-    }
-    Search search;
-    if (RunSearch(kind, args.positional[0], search, err) != kWritten) return kError;
-    if (index >= search.result.entries.size()) {
-        err << "imgscan: no entry " << index << " (" << search.result.entries.size() << " found)\n";
-        return kError;
-    }
-    entry = search.result.entries[index];
-    return kWritten;
-}
 
 int Report(DisplayCopyResult result, DisplayCopyKind kind, bool saving, const std::string& target, std::ostream& out,
            std::ostream& err) {
@@ -96,7 +40,7 @@ int ExtractOne(const std::string& command, const std::vector<std::string>& words
     const bool icon = command != "extract-bitmap";
     Arguments args;
     std::string error;
-    const std::set<std::string> flags = command == "extract-icon" ? std::set<std::string>{"--gallery"}
+    const std::set<std::string> flags = command == "extract-icon" ? std::set<std::string>{"--gallery", "--all-kinds"}
                                                                   : std::set<std::string>{};
     const std::set<std::string> values = command == "render-icon" ? std::set<std::string>{"--mask-color"}
                                                                   : std::set<std::string>{};
@@ -105,14 +49,12 @@ int ExtractOne(const std::string& command, const std::vector<std::string>& words
         return kError;
     }
     ColorRef mask = kDefaultMaskColor;
-    if (const std::string* text = args.Value("--mask-color"); text != nullptr && !ParseColor(*text, mask)) {
-        err << "imgscan: --mask-color takes RRGGBB, not " << *text << "\n";
-        return kError;
-    }
-    const SearchKind kind = !icon ? SearchKind::Bitmaps : args.Has("--gallery") ? SearchKind::GalleryIcons
-                                                                                 : SearchKind::Icons;
+    if (!MaskColorOption(args, mask, err)) return kError;
+    ScanOptions options;
+    options.kind = !icon ? SearchKind::Bitmaps : args.Has("--gallery") ? SearchKind::GalleryIcons : SearchKind::Icons;
+    options.allKinds = args.Has("--all-kinds");
     FoundImage entry;
-    if (FindEntry(kind, args, entry, err) != kWritten) return kError;
+    if (!FindEntry(options, args, entry, err)) return kError;
 
     FileSystem& fs = LocalFileSystem();
     FileSource source(args.positional[0]);
@@ -143,25 +85,28 @@ std::string Numbered(const std::string& dir, const std::string& stem, size_t ind
 int ExtractAll(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     Arguments args;
     std::string error;
-    if (!ParseArguments(words, {"--gallery"}, {}, args, error) || args.positional.size() != 3 ||
+    if (!ParseArguments(words, {"--gallery", "--all-kinds"}, {}, args, error) || args.positional.size() != 3 ||
         (args.positional[0] != "icons" && args.positional[0] != "bitmaps")) {
         err << "imgscan: " << (error.empty() ? "expected icons|bitmaps FILE OUTDIR" : error) << "\n";
         return kError;
     }
     const bool icons = args.positional[0] == "icons";
     const bool gallery = args.Has("--gallery");
-    const SearchKind kind = icons ? (gallery ? SearchKind::GalleryIcons : SearchKind::Icons)
-                                  : (gallery ? SearchKind::GalleryBitmaps : SearchKind::Bitmaps);
-    Search search;
-    if (RunSearch(kind, args.positional[1], search, err) != kWritten) return kError;
+    ScanOptions options;
+    options.kind = icons ? (gallery ? SearchKind::GalleryIcons : SearchKind::Icons)
+                         : (gallery ? SearchKind::GalleryBitmaps : SearchKind::Bitmaps);
+    options.allKinds = icons && args.Has("--all-kinds");
+    const std::string& path = args.positional[1];
+    ScanResult found;
+    if (!SearchWithMessage(path, options, found, err)) return kError;
 
     FileSystem& fs = LocalFileSystem();
-    FileSource source(search.path);
-    const std::string stem = NameStem(search.path);
+    FileSource source(path);
+    const std::string stem = NameStem(path);
     const DisplayCopyKind copyKind = icons ? DisplayCopyKind::Icon : DisplayCopyKind::Bitmap;
-    for (size_t i = 0; i < search.result.entries.size(); ++i) {
+    for (size_t i = 0; i < found.entries.size(); ++i) {
         const std::string target = Numbered(args.positional[2], stem, i, icons ? ".ICO" : ".BMP");
-        const FoundImage& entry = search.result.entries[i];
+        const FoundImage& entry = found.entries[i];
         const DisplayCopyResult result =
             icons ? WriteIconFile(source, entry, fs, target) : WriteBitmapFile(source, entry, fs, target);
         if (Report(result, copyKind, true, target, out, err) != kWritten) return kError;
@@ -176,17 +121,19 @@ int Replace(const std::string& command, const std::vector<std::string>& words, s
     const ChangeKind change = icon ? ChangeKind::IconReplace : ChangeKind::BitmapReplace;
     Arguments args;
     std::string error;
-    if (!ParseArguments(words, {}, {}, args, error)) {
+    if (!ParseArguments(words, {"--update-checksum"}, {}, args, error)) {
         err << "imgscan: " << error << "\n";
         return kError;
     }
+    ScanOptions options;
+    options.kind = icon ? SearchKind::Icons : SearchKind::Bitmaps;
     FoundImage entry;
-    if (FindEntry(icon ? SearchKind::Icons : SearchKind::Bitmaps, args, entry, err) != kWritten) return kError;
+    if (!FindEntry(options, args, entry, err)) return kError;
 
     FileSystem& fs = LocalFileSystem();
     const std::string& path = args.positional[0];
     const std::string& replacement = args.positional[2];
-    if (!fs.Exists(replacement)) {
+    if (!IsRegularFile(replacement)) {  // also what does not exist
         err << NoSelectedFileMessage().english << "\n";
         return kError;
     }
@@ -194,8 +141,9 @@ int Replace(const std::string& command, const std::vector<std::string>& words, s
         err << WrongReplacementNameMessage(change).english << "\n";
         return kError;
     }
-    const ChangeOutcome outcome =
-        icon ? ReplaceIcon(fs, path, entry, replacement) : ReplaceBitmap(fs, path, entry, replacement);
+    const MorePatches notes = PeChangeNotes(path, args.Has("--update-checksum"), err);
+    const ChangeOutcome outcome = icon ? ReplaceIcon(fs, path, entry, replacement, notes)
+                                       : ReplaceBitmap(fs, path, entry, replacement, notes);
     if (outcome.backupWrapped) err << BackupWrappedMessage().english << "\n";
     if (outcome.result != ChangeResult::Done) {
         err << FormatText(ChangeMessage(change, outcome.result)->english, FileNamePart(outcome.backupPath)) << "\n";
@@ -210,11 +158,12 @@ int Replace(const std::string& command, const std::vector<std::string>& words, s
 
 bool IsWriteCommand(const std::string& command) {
     return command == "extract-icon" || command == "extract-bitmap" || command == "render-icon" ||
-           command == "extract" || command == "replace-icon" || command == "replace-bitmap";
+           command == "extract" || command == "replace-icon" || command == "replace-bitmap" || IsPictureCommand(command, {});
 }
 
 int RunWriteCommand(const std::string& command, const std::vector<std::string>& words, std::ostream& out,
                     std::ostream& err) {
+    if (IsPictureCommand(command, words)) return RunPictureCommand(command, words, out, err);
     if (command == "extract") return ExtractAll(words, out, err);
     if (command == "replace-icon" || command == "replace-bitmap") return Replace(command, words, out, err);
     return ExtractOne(command, words, out, err);

@@ -34,6 +34,6 @@ ChangeResult CheckBitmapReplacement(ByteSource& file, const FoundImage& entry, B
 }
 
 ChangeOutcome ReplaceBitmap(FileSystem& fs, const std::string& path, const FoundImage& entry,
-                            const std::string& bmpPath) {
-    return ReplaceWithChosenImage(fs, path, entry, bmpPath, CheckBitmapReplacement);
+                            const std::string& bmpPath, const MorePatches& more) {
+    return ReplaceWithChosenImage(fs, path, entry, bmpPath, CheckBitmapReplacement, more);
 }

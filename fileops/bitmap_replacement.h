@@ -17,4 +17,4 @@ ChangeResult CheckBitmapReplacement(ByteSource& file, const FoundImage& entry, B
 
 // The whole replacement: check, backup (NextBackupName), change in place.
 ChangeOutcome ReplaceBitmap(FileSystem& fs, const std::string& path, const FoundImage& entry,
-                            const std::string& bmpPath);
+                          const std::string& bmpPath, const MorePatches& more = nullptr);

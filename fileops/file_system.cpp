@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <vector>
 
+#include <sys/stat.h>
+#include <sys/types.h>
+
 #ifdef _WIN32
 #include <io.h>
 #else
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -115,4 +117,14 @@ bool WriteWholeFile(FileSystem& fs, const std::string& path, const uint8_t* byte
     if (sink == nullptr) return false;
     const bool written = sink->Write(bytes, count);
     return sink->Finish() && written;
+}
+
+bool IsRegularFile(const std::string& path) {
+#ifdef _WIN32
+    struct _stat64 info {};
+    return _stat64(path.c_str(), &info) == 0 && (info.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+#endif
 }

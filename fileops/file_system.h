@@ -52,6 +52,10 @@ public:
     std::unique_ptr<ByteSink> Create(const std::string& path) override;
 };
 
+// True when `path` names a regular file (not a folder, FIFO or device, whose
+// reading may block forever or never end).
+bool IsRegularFile(const std::string& path);
+
 // Writes `count` bytes as the whole content of `path`, created or truncated
 // (temporary files). False when the file cannot be created or any write fails.
 bool WriteWholeFile(FileSystem& fs, const std::string& path, const uint8_t* bytes, size_t count);

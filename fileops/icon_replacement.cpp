@@ -50,6 +50,6 @@ ChangeResult CheckIconReplacement(ByteSource& file, const FoundImage& entry, Byt
 }
 
 ChangeOutcome ReplaceIcon(FileSystem& fs, const std::string& path, const FoundImage& entry,
-                          const std::string& icoPath) {
-    return ReplaceWithChosenImage(fs, path, entry, icoPath, CheckIconReplacement);
+                          const std::string& icoPath, const MorePatches& more) {
+    return ReplaceWithChosenImage(fs, path, entry, icoPath, CheckIconReplacement, more);
 }

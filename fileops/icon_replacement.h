@@ -19,4 +19,4 @@ ChangeResult CheckIconReplacement(ByteSource& file, const FoundImage& entry, Byt
 
 // The whole replacement: check, backup (NextBackupName), change in place.
 ChangeOutcome ReplaceIcon(FileSystem& fs, const std::string& path, const FoundImage& entry,
-                          const std::string& icoPath);
+                          const std::string& icoPath, const MorePatches& more = nullptr);

@@ -22,14 +22,27 @@ CopyStep CopyRange(ByteSource& source, int64_t from, int64_t to, ByteSink& sink)
     return CopyStep::Ok;
 }
 
-// Writes the new content of the file into `sink`: the backup with `bytes` in
-// place at `offset`.
-CopyStep WriteNewContent(ByteSource& backup, int64_t offset, const std::vector<uint8_t>& bytes, ByteSink& sink) {
-    const int64_t end = offset + static_cast<int64_t>(bytes.size());
-    CopyStep step = CopyRange(backup, 0, offset, sink);
-    if (step == CopyStep::Ok && !sink.Write(bytes.data(), bytes.size())) step = CopyStep::WriteFailed;
-    if (step == CopyStep::Ok) step = CopyRange(backup, end, backup.Size(), sink);
-    return step;
+// Writes the new content of the file into `sink`: the backup with the
+// patches (in file order, not overlapping) in place.
+CopyStep WriteNewContent(ByteSource& backup, const std::vector<BytePatch>& patches, ByteSink& sink) {
+    int64_t at = 0;
+    for (const BytePatch& patch : patches) {
+        CopyStep step = CopyRange(backup, at, patch.offset, sink);
+        if (step == CopyStep::Ok && !sink.Write(patch.bytes.data(), patch.bytes.size())) step = CopyStep::WriteFailed;
+        if (step != CopyStep::Ok) return step;
+        at = patch.End();
+    }
+    return CopyRange(backup, at, backup.Size(), sink);
+}
+
+bool FitInFile(std::vector<BytePatch>& patches, int64_t size) {
+    std::sort(patches.begin(), patches.end(), [](const BytePatch& a, const BytePatch& b) { return a.offset < b.offset; });
+    int64_t end = 0;
+    for (const BytePatch& patch : patches) {
+        if (patch.offset < end || patch.offset > size - static_cast<int64_t>(patch.bytes.size())) return false;
+        end = patch.End();
+    }
+    return true;
 }
 
 }  // namespace
@@ -40,6 +53,11 @@ uint64_t SpaceForChangeInPlace(int64_t fileSize) {
 
 ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::string& backupPath, int64_t offset,
                            const std::vector<uint8_t>& bytes) {
+    return ChangeInPlace(fs, path, backupPath, std::vector<BytePatch>{BytePatch{offset, bytes}});
+}
+
+ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::string& backupPath,
+                           std::vector<BytePatch> patches) {
     // The backup first: from here on the original content is kept beside the
     // file, and the file itself is only ever replaced whole.
     if (!fs.Copy(path, backupPath)) {
@@ -51,7 +69,7 @@ ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::s
         fs.Remove(backupPath);
         return ChangeResult::BackupUnreadable;
     }
-    if (offset < 0 || offset > backup->Size() - static_cast<int64_t>(bytes.size())) {
+    if (!FitInFile(patches, backup->Size())) {
         backup.reset();
         fs.Remove(backupPath);
         return ChangeResult::SourceUnreadable;  // the file no longer holds the image
@@ -59,7 +77,7 @@ ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::s
 
     bool backupReadFailed = false;
     const SwapWrite change = WriteBesideAndSwap(fs, path, [&](ByteSink& sink) {
-        const CopyStep step = WriteNewContent(*backup, offset, bytes, sink);
+        const CopyStep step = WriteNewContent(*backup, patches, sink);
         backupReadFailed = step == CopyStep::ReadFailed;
         return step == CopyStep::Ok;
     });
@@ -85,18 +103,23 @@ ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::s
 
 ChangeOutcome ChangeWithBackup(FileSystem& fs, const std::string& path, int64_t offset,
                                const std::vector<uint8_t>& bytes) {
+    return ChangeWithBackup(fs, path, std::vector<BytePatch>{BytePatch{offset, bytes}});
+}
+
+ChangeOutcome ChangeWithBackup(FileSystem& fs, const std::string& path, std::vector<BytePatch> patches) {
     const BackupName backup = NextBackupName(fs, path);
     ChangeOutcome outcome;
     outcome.backupPath = backup.path;
     outcome.backupWrapped = backup.wrapped;
-    outcome.result = ChangeInPlace(fs, path, backup.path, offset, bytes);
+    outcome.result = ChangeInPlace(fs, path, backup.path, std::move(patches));
     return outcome;
 }
 
 ChangeOutcome ReplaceWithChosenImage(FileSystem& fs, const std::string& path, const FoundImage& entry,
-                                     const std::string& chosenPath, ReplacementCheck check) {
+                                     const std::string& chosenPath, ReplacementCheck check, const MorePatches& more) {
     ChangeOutcome outcome;
     std::vector<uint8_t> image;
+    std::vector<BytePatch> patches;
     {
         auto chosen = fs.OpenRead(chosenPath);
         if (chosen == nullptr) {
@@ -110,6 +133,11 @@ ChangeOutcome ReplaceWithChosenImage(FileSystem& fs, const std::string& path, co
         }
         outcome.result = check(*file, entry, *chosen, image);
         if (outcome.result != ChangeResult::Done) return outcome;
+        patches.push_back(BytePatch{entry.headerOffset, std::move(image)});
+        if (more && !more(*file, patches)) {
+            outcome.result = ChangeResult::SourceUnreadable;
+            return outcome;
+        }
     }  // both closed before the file is replaced
-    return ChangeWithBackup(fs, path, entry.headerOffset, image);
+    return ChangeWithBackup(fs, path, std::move(patches));
 }

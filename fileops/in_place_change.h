@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
+#include <functional>
+
 #include "fileops/backup_numbering.h"
+#include "fileops/byte_patch.h"
 #include "fileops/file_system.h"
 #include "scan/found_image.h"
 
@@ -46,18 +49,30 @@ uint64_t SpaceForChangeInPlace(int64_t fileSize);
 ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::string& backupPath, int64_t offset,
                            const std::vector<uint8_t>& bytes);
 
+// The same with several patches, which must lie in the file and not overlap
+// (else SourceUnreadable, nothing touched): all of them or none reach it.
+ChangeResult ChangeInPlace(FileSystem& fs, const std::string& path, const std::string& backupPath,
+                           std::vector<BytePatch> patches);
+
 // NextBackupName, then ChangeInPlace: for callers without a free-space step
 // between the two.
 ChangeOutcome ChangeWithBackup(FileSystem& fs, const std::string& path, int64_t offset,
                                const std::vector<uint8_t>& bytes);
+ChangeOutcome ChangeWithBackup(FileSystem& fs, const std::string& path, std::vector<BytePatch> patches);
 
 // Reads the image that is to take the place of `entry`: the chosen file's
 // bytes, checked against the image now in the file. Done or a refusal.
 using ReplacementCheck = ChangeResult (*)(ByteSource& file, const FoundImage& entry, ByteSource& chosen,
                                           std::vector<uint8_t>& image);
 
+// Adds what else changes with the new image (such as a PE checksum), given
+// the file before the change and the patches so far. False when the file
+// cannot be read (SourceUnreadable).
+using MorePatches = std::function<bool(ByteSource& file, std::vector<BytePatch>& patches)>;
+
 // Replacing an image in place: opens the chosen file and the file to change,
-// asks `check` for the new image, closes both, then ChangeWithBackup at the
-// entry's header.
+// asks `check` for the new image (and `more` for further patches), closes
+// both, then ChangeWithBackup at the entry's header.
 ChangeOutcome ReplaceWithChosenImage(FileSystem& fs, const std::string& path, const FoundImage& entry,
-                                     const std::string& chosenPath, ReplacementCheck check);
+                                     const std::string& chosenPath, ReplacementCheck check,
+                                     const MorePatches& more = nullptr);

@@ -6,7 +6,9 @@
 
 // The one-image .ico file of a found icon: a 6-byte directory (0, 1, 1), one
 // 16-byte entry (width, height, colour count, zeros, image length, offset 22)
-// and the image copied unchanged from the scanned file.
+// and the image copied unchanged from the scanned file. 32-bit and PNG icon
+// images get wPlanes 1 and wBitCount 32 in their entry; a PNG image is stored
+// as the PNG file it is.
 constexpr int kIcoDirectorySize = 22;
 
 // Bytes of the image in the .ico: 40 + 4 x colorCount + imageSize.

@@ -22,23 +22,6 @@ void SetPixel(PagePixels& page, int32_t x, int32_t y, uint8_t blue, uint8_t gree
     p[2] = red;
 }
 
-// The colour of pixel x of XOR row r: blue, green, red.
-void ColorOf(const IconParts& icon, int64_t r, int64_t x, uint8_t bgr[3]) {
-    const uint8_t* row = icon.xorBits + r * icon.xorRow;
-    int64_t index = 0;
-    switch (icon.bitCount) {
-        case 1: index = IconParts::Bit(row, x); break;
-        case 4: index = x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0F; break;
-        case 8: index = row[x]; break;
-        default: std::memcpy(bgr, row + 3 * x, 3); return;
-    }
-    if (index >= icon.paletteCount) {
-        bgr[0] = bgr[1] = bgr[2] = 0;
-        return;
-    }
-    std::memcpy(bgr, icon.palette + 4 * index, 3);
-}
-
 }  // namespace
 
 std::vector<uint8_t> BlankPageFile(int32_t columns, int32_t rows) {
@@ -101,11 +84,11 @@ bool DrawIconInCell(ByteSource& file, const FoundImage& entry, int32_t row, int3
         const int64_t y = y0 + icon.rows - 1 - r;
         if (y < cellTop || y >= cellTop + kInterior) continue;
         for (int64_t x = xFrom; x < xTo; ++x) {
-            uint8_t bgr[3];
+            uint8_t bgr[4];
             if (icon.Masked(r, x)) {
                 std::memcpy(bgr, mask, 3);
             } else {
-                ColorOf(icon, r, x, bgr);
+                icon.ColorAt(r, x, bgr);
             }
             SetPixel(page, static_cast<int32_t>(x0 + x), static_cast<int32_t>(y), bgr[0], bgr[1], bgr[2]);
         }

@@ -100,6 +100,7 @@ int NearestPaletteIndex(const uint8_t* palette, int count, ColorRef color) {
 }
 
 ImageRead RenderIconDisplayCopy(ByteSource& file, const FoundImage& e, ColorRef maskColor, std::vector<uint8_t>& bmp) {
+    if (e.format != ImageFormat::Dib || e.bitCount == 32) return ImageRead::Malformed;  // the programs' kinds only
     std::vector<uint8_t> block;
     const ImageRead read = ReadImageBlock(file, e, block);
     if (read != ImageRead::Ok) return read;

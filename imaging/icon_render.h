@@ -27,5 +27,6 @@ constexpr ColorRef kDefaultMaskColor = MakeColorRef(0, 128, 128);  // dark cyan
 // 0 when there are no entries.
 int NearestPaletteIndex(const uint8_t* palette, int count, ColorRef color);
 
-// The bytes of the display copy (a whole BMP file) of entry `entry`.
+// The bytes of the display copy (a whole BMP file) of entry `entry`: icons of
+// 1, 4, 8 and 24 bits (others are Malformed).
 ImageRead RenderIconDisplayCopy(ByteSource& file, const FoundImage& entry, ColorRef maskColor, std::vector<uint8_t>& bmp);

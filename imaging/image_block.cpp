@@ -2,6 +2,7 @@
 
 int64_t ImageBlockSize(const FoundImage& e) {
     if (e.colorCount < 0 || e.imageSize < 0) return -1;
+    if (e.format == ImageFormat::Png) return e.imageSize;
     return 40 + 4 * int64_t{e.colorCount} + e.imageSize;
 }
 

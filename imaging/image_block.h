@@ -6,14 +6,16 @@
 #include "scan/found_image.h"
 
 // The bytes of one found image as they stand in the scanned file: the 40-byte
-// header, 4 x colorCount palette bytes and imageSize bytes of image data.
+// header, 4 x colorCount palette bytes and imageSize bytes of image data (a
+// PNG image: its imageSize bytes).
 enum class ImageRead {
     Ok,
     Unreadable,  // the file cannot be read, or it ends before the image does
     Malformed,   // the entry's fields describe no image (negative sizes, rows that do not fit)
 };
 
-// 40 + 4 x colorCount + imageSize, or -1 when the fields are negative.
+// 40 + 4 x colorCount + imageSize (a PNG image: imageSize), or -1 when the
+// fields are negative.
 int64_t ImageBlockSize(const FoundImage& entry);
 
 ImageRead ReadImageBlock(ByteSource& file, const FoundImage& entry, std::vector<uint8_t>& block);

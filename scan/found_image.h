@@ -1,6 +1,11 @@
 #pragma once
 #include <cstdint>
 
+// How a found image is stored: a BITMAPINFOHEADER with its palette and bits
+// (what the programs' searches find, and 32-bit icon images), or a whole PNG
+// file (PNG icon images: headerOffset is its signature, imageSize its length).
+enum class ImageFormat : int32_t { Dib, Png };
+
 // One image found by the byte scan. Every field is a signed 32-bit value, as
 // read from the little-endian header of the image.
 struct FoundImage {
@@ -9,7 +14,8 @@ struct FoundImage {
     int32_t colorCount = 0;    // palette entries (0 for 24 bits)
     int32_t maskSize = 0;      // bytes of the AND mask (icons only)
     int32_t isCompressed = 0;  // 1 when the low byte of biCompression is not 0
-    int32_t bitCount = 0;      // 1, 4, 8 or 24
+    int32_t bitCount = 0;      // 1, 4, 8 or 24 (32 for 32-bit icons; PNG: bits per pixel)
     int32_t width = 0;         // biWidth
-    int32_t height = 0;        // biHeight as stored (icons: XOR plus AND rows)
+    int32_t height = 0;        // biHeight as stored (icons: XOR plus AND rows; PNG: twice its height)
+    ImageFormat format = ImageFormat::Dib;
 };

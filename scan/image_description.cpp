@@ -27,7 +27,15 @@ std::string HexOffset(int32_t offset) {
 }
 
 std::string DescribeIcon(const FoundImage& e) {
+    if (e.format == ImageFormat::Png) {
+        return std::to_string(e.width) + " x " + std::to_string(e.height / 2) + " x PNG (" +
+               std::to_string(e.imageSize + 22LL) + " Bytes)";
+    }
     const long long bytes = 4LL * e.colorCount + e.imageSize + 62;
+    if (e.bitCount == 32) {
+        return std::to_string(e.width) + " x " + std::to_string(e.height / 2) + " x 32-bit (" + std::to_string(bytes) +
+               " Bytes)";
+    }
     return std::to_string(e.width) + " x " + std::to_string(e.height / 2) + " x " + ColorWord(e.colorCount) + "(" +
            std::to_string(bytes) + " Bytes)";
 }

@@ -6,7 +6,8 @@
 // The words that describe a found image in the programs' title lines:
 // "32 x 32 x 16 (766 Bytes)" for an icon (its real height, the size of its
 // one-image .ico file), "64 x 48 x 256 RLE (3178 Bytes)" for a bitmap (the
-// size of its .bmp file).
+// size of its .bmp file). Icon images the programs do not look for read
+// "48 x 48 x 32-bit (9662 Bytes)" and "256 x 256 x PNG (41234 Bytes)".
 std::string DescribeIcon(const FoundImage& entry);
 std::string DescribeBitmap(const FoundImage& entry);
 

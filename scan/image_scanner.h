@@ -27,6 +27,7 @@ struct ScanOptions {
     ScanProgress* progress = nullptr;
     bool icoPrecheck = false;  // an .ico file must declare exactly one image
     int limit = kTableLimit;   // 0: no limit
+    bool allKinds = false;     // icons: also 32-bit and PNG icon images (ScanAllKinds)
 };
 
 enum class ScanOutcome {

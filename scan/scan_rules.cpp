@@ -21,6 +21,7 @@ bool ReadCandidate(const uint8_t* h, int64_t offset, const ScanRules& rules, Fou
 }
 
 int64_t EntryEnd(const FoundImage& e) {
+    if (e.format == ImageFormat::Png) return int64_t{e.headerOffset} + e.imageSize;
     return int64_t{e.headerOffset} + kHeaderSize + 4 * int64_t{e.colorCount} + e.imageSize;
 }
 

@@ -43,7 +43,8 @@ inline bool PassesHeaderTest(const uint8_t* h, const ScanRules& rules) {
 // on one byte after it).
 bool ReadCandidate(const uint8_t* header, int64_t offset, const ScanRules& rules, FoundImage& out);
 
-// The extent of an accepted entry: header, palette and image data.
+// The extent of an accepted entry: header, palette and image data (a PNG
+// image: its bytes).
 int64_t EntryEnd(const FoundImage& entry);
 
 // Icons: the size rule; fills maskSize and may add it to imageSize.

@@ -5,6 +5,10 @@
 #include <fstream>
 #include <sstream>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "cli/list_command.h"
 #include "tests/unit/test_images.h"
 
@@ -111,6 +115,33 @@ TEST_F(ListCommand, ErrorsPrintNothingOnStandardOutput) {
     EXPECT_EQ(Run(SearchKind::Icons, {}), 2);
     EXPECT_EQ(Run(SearchKind::Icons, {"a.exe", "b.exe"}), 2);
     EXPECT_EQ(out_.str(), "");
+}
+
+TEST_F(ListCommand, OnlyRegularFilesAreRead) {
+    Write("x.exe", Bytes(10, 0));
+    EXPECT_EQ(Run(SearchKind::Icons, {dir_.string()}), 2);  // a folder
+    EXPECT_EQ(err_.str(), "Unable to open a source file.\n");
+#ifndef _WIN32
+    // A FIFO nobody writes to would block the reading for ever.
+    const std::string fifo = (dir_ / "pipe.exe").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Run(SearchKind::Bitmaps, {fifo, "--json"}), 2);
+    EXPECT_EQ(err_.str(), "Cannot open a target file.\n");
+    EXPECT_EQ(out_.str(), "");
+#endif
+}
+
+TEST(ListJson, EveryPathGivesAStringThatParses) {
+    const ScanResult none;
+    const auto file = [&](const std::string& path) {
+        const std::string json = ListJson(path, SearchKind::Icons, none);
+        return json.substr(10, json.find("\", \"fileSize\"") - 10);
+    };
+    EXPECT_EQ(file("caf\xC3\xA9 \xE6\x97\xA5.exe"), "caf\xC3\xA9 \xE6\x97\xA5.exe");  // UTF-8 stays as it is
+    EXPECT_EQ(file("caf\xE9.exe"), "caf\\u00e9.exe");                              // Latin-1
+    EXPECT_EQ(file("\x83\x5C\"\t.exe"), "\\u0083\\\\\\\"\\u0009.exe");           // Shift-JIS, quote, tab
+    EXPECT_EQ(file("\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\xE6\x97"),  // overlong, surrogate, too high, cut
+              "\\u00c0\\u00af\\u00ed\\u00a0\\u0080\\u00f4\\u0090\\u0080\\u0080\\u00e6\\u0097");
 }
 
 }  // namespace
