@@ -5,6 +5,7 @@
 
 #include "cli/list_command.h"
 #include "cli/write_commands.h"
+#include "img_version.h"
 
 namespace {
 
@@ -20,7 +21,8 @@ const char kUsage[] =
     "  imgscan sheet icons|bitmaps [--gallery] [--all-kinds] FILE OUT.png [--mask-color RRGGBB]\n"
     "  imgscan extract icons|bitmaps [--gallery] [--all-kinds] FILE OUTDIR\n"
     "  imgscan replace-icon [--update-checksum] FILE INDEX NEW.ico\n"
-    "  imgscan replace-bitmap [--update-checksum] FILE INDEX NEW.bmp\n";
+    "  imgscan replace-bitmap [--update-checksum] FILE INDEX NEW.bmp\n"
+    "  imgscan --version\n";
 
 }  // namespace
 
@@ -34,6 +36,10 @@ int main(int argc, char** argv) {
     if (command == "icons") return RunListCommand(SearchKind::Icons, words, std::cout, std::cerr);
     if (command == "bitmaps") return RunListCommand(SearchKind::Bitmaps, words, std::cout, std::cerr);
     if (IsWriteCommand(command)) return RunWriteCommand(command, words, std::cout, std::cerr);
+    if (command == "--version") {
+        std::cout << "imgscan " IMG_VERSION_TEXT "\n";
+        return 0;
+    }
     if (command == "--help" || command == "help") {
         std::cout << kUsage;
         return 0;

@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb
           fonts-wine fonts-ipafont-gothic locales imagemagick clang libclang-rt-14-dev python3
-          libstb-dev osslsigncode openssl)
+          libstb-dev osslsigncode openssl
+          pandoc weasyprint fonts-dejavu-core poppler-utils nsis zip unzip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test: the artwork check, native unit tests, the same under AddressSanitizer and UBSan,
-# the Windows build's tests under Wine, a 32-bit compile, the end-to-end sessions and a short
-# run of each fuzzer.
+# the Windows build's tests under Wine, a 32-bit compile, the end-to-end sessions, the release
+# (guides, zips, installer) checked under Wine, and a short run of each fuzzer.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
@@ -42,6 +42,10 @@ cmake --build build/win32 -j "$jobs"
 
 step "end-to-end sessions of the programs under Wine in Xvfb"
 bash tests/e2e/run-e2e.sh build/win
+
+step "release: guides from the sessions' screenshots, zips, installer; checked as a user gets them"
+bash scripts/package.sh
+bash scripts/check-release.sh build/win
 
 step "fuzzers, ${FUZZ_SECONDS} s in all"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DIMG_FUZZ=ON \

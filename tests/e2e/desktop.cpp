@@ -203,15 +203,17 @@ MainWindow::MainWindow(const std::string& exe, const char* className, const char
     if (window_ != nullptr) WaitFor([&] { return ButtonWindow(lastButton) != nullptr; });
 }
 
-void MainWindow::ChooseFile(int button, const char* dialogTitle, const std::string& path) const {
+void MainWindow::ChooseFile(int button, const char* dialogTitle, const std::string& path, const char* shot) const {
     Press(button);
     HWND dialog = FindDialog(program_, dialogTitle);
+    if (dialog != nullptr && shot != nullptr) SaveScreenshot(shot);
     if (dialog != nullptr) AnswerFileDialog(dialog, path);
 }
 
-std::string MainWindow::Answer(const char* caption, int answer, int milliseconds) const {
+std::string MainWindow::Answer(const char* caption, int answer, int milliseconds, const char* shot) const {
     HWND box = FindDialog(program_, caption, milliseconds);
     if (box == nullptr) return "(no message box \"" + std::string(caption) + "\")";
+    if (shot != nullptr) SaveScreenshot(shot);
     const std::string text = MessageBoxText(box);
     PressDialogButton(box, answer);
     WaitFor([&] { return !IsWindow(box); });

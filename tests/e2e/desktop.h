@@ -93,9 +93,10 @@ public:
         return WaitFor([&] { return Title() == title; });
     }
     // Presses a button and answers the file dialog that it opens.
-    void ChooseFile(int button, const char* dialogTitle, const std::string& path) const;
+    // With `shot`, a screenshot of the dialog (or box) for the user guides first.
+    void ChooseFile(int button, const char* dialogTitle, const std::string& path, const char* shot = nullptr) const;
     // The message box with this caption; its text, after pressing `answer`.
-    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000) const;
+    std::string Answer(const char* caption, int answer = IDOK, int milliseconds = 10000, const char* shot = nullptr) const;
     // The label of a button just pressed stays over the picture until the
     // mouse moves: move it to the bottom of the window.
     void MoveMouseAway() const;

@@ -94,8 +94,17 @@ public:
         });
     }
     // Presses a save button, names the file and answers the overwrite questions.
-    void Save(int button, const std::string& path) const {
-        ChooseFile(button, saveTitle, path);
+    void Save(int button, const std::string& path, const char* shot = nullptr) const {
+        ChooseFile(button, saveTitle, path, shot);
+    }
+    // The About box, shot for the user guides, closed with OK.
+    void ShootAbout(const char* shot) const {
+        Press(b.about);
+        HWND about = FindDialog(Process(), "About");
+        ASSERT_NE(about, nullptr);
+        SaveScreenshot(shot);
+        PressDialogButton(about, IDOK);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
     }
     // The confirmation dialog; its answer is pressed (or Escape typed).
     bool Confirm(int answer, const char* caption = "Confirmation") const {
@@ -258,6 +267,7 @@ TEST(Mordelix, StartsInEightTenthsOfTheWorkAreaAndRefusesASecondCopy) {
     for (int x = shot.width / 2 - 200; x < shot.width / 2 + 200; ++x) coloured += shot.At(x, shot.height / 2 + 10) != kWhite;
     EXPECT_GT(coloured, 100);
     SaveScreenshot("mordelix-startup");
+    m.ShootAbout("mordelix-about");
 
     Program second(Setting("MORDELIX_EXE"));
     EXPECT_EQ(second.WaitForExit(), 0);
@@ -290,6 +300,7 @@ TEST(Mordelix, PagesOfIconsWithTheirMaskColourButtonsAndNoLeakedObjects) {
     m.Press(111);
     HWND colours = FindDialog(m.Process(), "Color Selection");
     ASSERT_NE(colours, nullptr);
+    SaveScreenshot("mordelix-maskdialog");
     HWND combo = GetDlgItem(colours, 122);
     SendMessageA(combo, CB_SETCURSEL, 6, 0);  // white
     SendMessageA(colours, WM_COMMAND, MAKEWPARAM(122, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
@@ -348,7 +359,7 @@ TEST(Mordelix, SaveAsAndSaveAllWithEveryAnswerOfTheConfirmation) {
     // Save As the selected icon, then onto the same name: NO keeps it.
     m.ClickCell(2);
     ASSERT_TRUE(m.WaitForButtons(false, false, true, true));
-    m.Save(m.b.saveAs, folder + "\\one.ico");
+    m.Save(m.b.saveAs, folder + "\\one.ico", "mordelix-saveas");
     EXPECT_EQ(m.Answer("Information"), "Succeeded to save icon(s) as icon file(s).");
     EXPECT_EQ(FileOf(folder + "\\one.ico"), IcoOf(dll, 2));
     WriteBytes(folder + "\\one.ico", {1, 2, 3});
@@ -500,6 +511,7 @@ TEST(Zandovir, ThumbnailsWithLabelsPagesSelectionAndNoLeakedObjects) {
     ASSERT_NE(z.Window(), nullptr);
     EXPECT_TRUE(z.WaitForButtons(false, false, false, false));
     SaveScreenshot("zandovir-startup");
+    z.ShootAbout("zandovir-about");
     const int perPage = z.layout.CellsPerPage();
     ASSERT_GT(static_cast<int>(bitmaps.size()), 2 * perPage);
     z.Open(dll);
@@ -516,6 +528,7 @@ TEST(Zandovir, ThumbnailsWithLabelsPagesSelectionAndNoLeakedObjects) {
     z.ClickCell(1);
     EXPECT_TRUE(WaitFor([&] { return z.FrameOf(1, kRed); }));
     EXPECT_TRUE(z.WaitForButtons(false, true, true, true));
+    SaveScreenshot("zandovir-selection", z.Window());
     z.Press(z.b.next);
     EXPECT_TRUE(WaitFor([&] { return z.ShowsBitmapAtItsSize(dll, perPage, 0); }, 20000));
     EXPECT_TRUE(z.WaitForButtons(true, true, true, false));
@@ -547,12 +560,14 @@ TEST(Zandovir, SaveAsAndSaveAllWriteTheBitmapsAsFound) {
     ASSERT_TRUE(WaitFor([&] { return z.ShowsBitmapAtItsSize(dll, 2, 2); }, 20000));
     z.ClickCell(1);
     ASSERT_TRUE(z.WaitForButtons(false, true, true, true));
-    z.Save(z.b.saveAs, folder + "\\wide.bmp");
+    z.Save(z.b.saveAs, folder + "\\wide.bmp", "zandovir-saveas");
     EXPECT_EQ(z.Answer("Information"), "Succeeded to save bitmap(s) as bitmap file(s).");
     EXPECT_EQ(FileOf(folder + "\\wide.bmp"), BmpOf(dll, 1));
 
     WriteBytes(folder + "\\pic001.BMP", {5});
     z.Save(z.b.saveAll, folder + "\\pic.bmp");
+    ASSERT_NE(FindDialog(z.Process(), "Confirmation"), nullptr);
+    SaveScreenshot("zandovir-confirm");
     EXPECT_TRUE(z.Confirm(IDCANCEL));  // Escape at pic001: NO, after pic000 was written
     EXPECT_EQ(z.Answer("Notice"), "Interrupted saving work for bitmap.");
     EXPECT_EQ(FileOf(folder + "\\pic000.BMP"), BmpOf(dll, 0));

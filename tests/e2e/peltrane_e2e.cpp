@@ -363,7 +363,7 @@ TEST(Peltrane, SaveAsWritesTheBitmapAsFoundOrWithTheChangedColours) {
     }
     const std::vector<unsigned char> asFound(found.begin(), found.end());
     // An RLE bitmap is saved compressed, as found; its size is the title's.
-    p.ChooseFile(kSaveAs, kSaveTitle, saved);
+    p.ChooseFile(kSaveAs, kSaveTitle, saved, "peltrane-saveas");
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(saved) == asFound; }));
     EXPECT_NE(p.Title().find("(" + std::to_string(asFound.size()) + " Bytes)"), std::string::npos);
 
@@ -381,7 +381,7 @@ TEST(Peltrane, SaveAsWritesTheBitmapAsFoundOrWithTheChangedColours) {
     editor.SetColor(1, 2, 3);
     editor.ClickChip(5);
     p.Press(kSaveAs);
-    EXPECT_EQ(p.Answer("Question", IDYES), "Do you save a color changed bitmap?");
+    EXPECT_EQ(p.Answer("Question", IDYES, 10000, "peltrane-colorquestion"), "Do you save a color changed bitmap?");
     AnswerFileDialog(FindDialog(p.Process(), kSaveTitle), saved);
     EXPECT_EQ(p.Answer("Confirmation", IDNO), "File already exists.\nDo you overwrite?");
     EXPECT_EQ(ReadBytes(saved), asFound);
@@ -432,7 +432,7 @@ TEST(Peltrane, ReplaceAcceptsTheSameSizesWhateverTheCompressionAndRefusesOthers)
     Sleep(300);
     SaveScreenshot("peltrane-replace-dialog");
     AnswerFileDialog(dialog, same);  // typed, not picked: confirmed all the same
-    EXPECT_EQ(p.Answer("Confirmation for Replacement", IDYES),
+    EXPECT_EQ(p.Answer("Confirmation for Replacement", IDYES, 10000, "peltrane-replaceconfirm"),
               "Replaceable Bitmap : 33 x 21 x 256 RGB (1834 Bytes)\nSelected Bitmap : 33 x 21 x 256 RGB (1834 Bytes)");
     EXPECT_EQ(p.Answer("Information"), "The original file has been saved\nas replace.000.");
     std::vector<unsigned char> changed = ReadBytes(target);

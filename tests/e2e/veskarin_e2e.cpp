@@ -98,7 +98,9 @@ class Veskarin : public MainWindow {
 public:
     explicit Veskarin(const char* displayName = "Arvelle")
         : MainWindow(Setting("VESKARIN_EXE"), "VESKARIN", displayName, kExit) {}
-    void Open(const std::string& path) const { ChooseFile(kOpen, "Select a file to open.", path); }
+    void Open(const std::string& path, const char* shot = nullptr) const {
+        ChooseFile(kOpen, "Select a file to open.", path, shot);
+    }
 };
 
 constexpr ColorRef kDarkCyan = 0x808000;
@@ -118,7 +120,7 @@ TEST(Veskarin, StartsWithItsPictureAndASecondStartEndsSilently) {
 
 TEST(Veskarin, OpenShowsTheFirstIconWithItsTitle) {
     Veskarin v;
-    v.Open(Sample());
+    v.Open(Sample(), "open");
     EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
     EXPECT_EQ(Title(Sample(), 0).substr(0, 34), "Icon [ 32 x 32 x 16 (766 Bytes) at");
     EXPECT_GT(MaskPixels(Sample(), 0), 0);
@@ -223,7 +225,7 @@ TEST(Veskarin, SaveAsWritesTheOneImageIcoFile) {
     Veskarin v;
     v.Open(Sample());
     ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
-    v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved);
+    v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved, "saveas");
     ASSERT_TRUE(WaitFor([&] { return ReadBytes(saved).size() == 766; })) << ReadBytes(saved).size();
 
     std::vector<uint8_t> expected;
@@ -237,7 +239,7 @@ TEST(Veskarin, SaveAsWritesTheOneImageIcoFile) {
     EXPECT_EQ(v.Answer("Confirmation", IDNO), "File already exists.\nDo you overwrite?");
     EXPECT_EQ(ReadBytes(saved).size(), 3u);
     v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved);
-    EXPECT_EQ(v.Answer("Confirmation", IDYES), "File already exists.\nDo you overwrite?");
+    EXPECT_EQ(v.Answer("Confirmation", IDYES, 10000, "overwrite"), "File already exists.\nDo you overwrite?");
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(saved).size() == 766; }));
 }
 
@@ -286,9 +288,9 @@ TEST(Veskarin, ReplaceRewritesTheIconInPlaceAfterABackup) {
         << ControlText(PanelControl(dialog, 127));
     SaveScreenshot("replacedialog");
     PressDialogButton(dialog, IDOK);
-    EXPECT_EQ(v.Answer("Confirmation for Replacement", IDYES),
+    EXPECT_EQ(v.Answer("Confirmation for Replacement", IDYES, 10000, "replaceconfirm"),
               "Replaceable Icon : 32 x 32 x 16 (766 Bytes)\nSelected Icon : 32 x 32 x 16 (766 Bytes)");
-    EXPECT_EQ(v.Answer("Information"), "The original file has been saved\nas target.000.");
+    EXPECT_EQ(v.Answer("Information", IDOK, 10000, "replaced"), "The original file has been saved\nas target.000.");
 
     const std::vector<unsigned char> changed = ReadBytes(target);
     EXPECT_EQ(changed.size(), original.size());
@@ -665,10 +667,28 @@ TEST(Japanese, TitleAndMessagesAreJapanese) {
     v.Press(kMask);
     HWND colors = FindDialog(v.Process(), "表示色の選択");
     ASSERT_NE(colors, nullptr);
+    SendMessageA(GetDlgItem(colors, kColorCombo), CB_SHOWDROPDOWN, TRUE, 0);
+    Sleep(300);
+    SaveScreenshot("japanese-maskdialog");
+    SendMessageA(GetDlgItem(colors, kColorCombo), CB_SHOWDROPDOWN, FALSE, 0);
     PressDialogButton(colors, IDCANCEL);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(colors); }));
-    v.ChooseFile(kOpen, "オープンするファイルの選択", Sample());
+    v.ChooseFile(kOpen, "オープンするファイルの選択", Sample(), "japanese-open");
     EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
+    v.Press(kReplace);  // the panel and the button in Japanese
+    HWND replace = FindDialog(v.Process(), "置換するファイルの選択");
+    ASSERT_NE(replace, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return ControlText(PanelControl(replace, 126)) == "32 x 32 x 16 (766 Bytes)"; }));
+    EXPECT_EQ(WindowText(GetDlgItem(replace, IDOK)), "置換(&O)");
+    SaveScreenshot("japanese-replacedialog");
+    PressDialogButton(replace, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    const std::string saved = Work("japanese.ico");
+    DeleteFileA(saved.c_str());
+    v.ChooseFile(kSaveAs, "保存するファイル名の選択", saved, "japanese-saveas");
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(saved).size() == 766; }));
+    v.ChooseFile(kSaveAs, "保存するファイル名の選択", saved);
+    EXPECT_EQ(v.Answer("確認", IDNO, 10000, "japanese-overwrite"), "同名ファイルが存在します.\n重ね書きしますか？");
     RECT button;
     GetWindowRect(v.ButtonWindow(kZoomIn), &button);
     SetForegroundWindow(v.Window());
