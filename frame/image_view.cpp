@@ -226,7 +226,7 @@ void DisableImageButtons() {
     for (const char* base : {"Prev", "Next", "ZmOut", "ZmIn", "SaveAs", "Replc", "PlMode"}) EnableBarButton(base, false);
 }
 
-void StepZoom(HWND window, const InspectedFile& file, int step, bool (*readSize)(HWND window)) {
+void StepZoom(HWND window, const OpenedFile& file, int step, bool (*readSize)(HWND window)) {
     if (!file.HasImage()) return;
     const int zoom = frame.zoomFactor + step;
     if (zoom < 1 || zoom > kMaxZoom) return;

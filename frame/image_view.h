@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "frame/inspected_file.h"
+#include "frame/opened_file.h"
 
 // The inspectors' image area below the bar: the start-up picture, then the
 // DibImage magnified by frame.zoomFactor and scrolled in image pixels.
@@ -26,7 +26,7 @@ void DisableImageButtons();
 // within 1..10: the current image's size is read again (`readSize`: false
 // after its message, and nothing is redrawn), then the scroll bars are laid
 // out and the view repainted.
-void StepZoom(HWND window, const InspectedFile& file, int step, bool (*readSize)(HWND window));
+void StepZoom(HWND window, const OpenedFile& file, int step, bool (*readSize)(HWND window));
 // Nothing of the open file is shown any more (its image could not be shown
 // again): no picture, the program's name as title, the image commands off
 // until Open. The tool forgets its own image first.

@@ -8,7 +8,7 @@
 #include "frame/message_box.h"
 #include "texts/change_messages.h"
 
-void ReplaceCurrentImage(HWND window, const ReplaceDialog& dialog, const InspectedFile& file,
+void ReplaceCurrentImage(HWND window, const ReplaceDialog& dialog, const OpenedFile& file,
                          const ReplaceSteps& steps) {
     if (!file.HasImage() || file.fileMode) return;
     char path[kPathSize];

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "fileops/in_place_change.h"
-#include "frame/inspected_file.h"
+#include "frame/opened_file.h"
 #include "frame/replace_dialog.h"
 
 // The inspectors' Replace, for the current entry of an image of the open
@@ -15,5 +15,5 @@ struct ReplaceSteps {
     bool showAfterRefusal;  // a refused change shows the image again too
 };
 
-void ReplaceCurrentImage(HWND window, const ReplaceDialog& dialog, const InspectedFile& file,
+void ReplaceCurrentImage(HWND window, const ReplaceDialog& dialog, const OpenedFile& file,
                          const ReplaceSteps& steps);

@@ -13,7 +13,7 @@ namespace {
 
 // What the panel has shown: the file last selected in the list and its words.
 struct Selection {
-    const ReplaceDialog* spec = nullptr;
+    const ReplaceDialog* rules = nullptr;
     char path[kPathSize] = {};
     std::string words;
 };
@@ -23,8 +23,8 @@ void OnSelectionChange(HWND panel, HWND dialog, Selection& s) {
     const LRESULT length = SendMessageA(dialog, CDM_GETFILEPATH, kPathSize, reinterpret_cast<LPARAM>(s.path));
     s.words.clear();
     // Only the file under the cursor is described: no words of another one stay.
-    if (length <= 0 || length > kPathSize || !s.spec->describe(s.path, s.words)) s.words.clear();
-    SetDlgItemTextA(panel, s.spec->selectedEdit, s.words.c_str());
+    if (length <= 0 || length > kPathSize || !s.rules->describe(s.path, s.words)) s.words.clear();
+    SetDlgItemTextA(panel, s.rules->selectedEdit, s.words.c_str());
 }
 
 UINT_PTR CALLBACK PanelHook(HWND panel, UINT message, WPARAM, LPARAM lParam) {
@@ -42,13 +42,13 @@ UINT_PTR CALLBACK PanelHook(HWND panel, UINT message, WPARAM, LPARAM lParam) {
             // The OK button is renamed through the dialog itself; the panel's
             // edits live in the panel (nothing of the dialog is moved or disabled).
             SendMessageA(dialog, CDM_SETCONTROLTEXT, IDOK, reinterpret_cast<LPARAM>(frame_texts::kReplaceButton.Text(frame.japanese)));
-            SetDlgItemTextA(panel, s->spec->replaceableEdit, s->spec->replaceableWords.c_str());
+            SetDlgItemTextA(panel, s->rules->replaceableEdit, s->rules->replaceableWords.c_str());
             break;
         case CDN_SELCHANGE: OnSelectionChange(panel, dialog, *s); break;
         case CDN_FOLDERCHANGE: {
             char folder[kPathSize] = {};
             const LRESULT length = SendMessageA(dialog, CDM_GETFOLDERPATH, kPathSize, reinterpret_cast<LPARAM>(folder));
-            if (length <= kPathSize) SetDlgItemTextA(panel, s->spec->selectedEdit, "");
+            if (length <= kPathSize) SetDlgItemTextA(panel, s->rules->selectedEdit, "");
             break;
         }
     }
@@ -60,14 +60,14 @@ void RepaintButton(HWND window) { RepaintBarButton(window, "Replc"); }
 
 enum class Reply { End, AskAgain, Replace };
 
-Reply Confirm(HWND window, const ReplaceDialog& spec, const char* path, Selection& s) {
+Reply Confirm(HWND window, const ReplaceDialog& rules, const char* path, Selection& s) {
     // A name typed rather than picked in the list has not been described by
     // the panel: describe it now, so that the user confirms what will be written.
     if (lstrcmpiA(path, s.path) != 0) {
         s.words.clear();
-        if (!spec.describe(path, s.words)) s.words.clear();
+        if (!rules.describe(path, s.words)) s.words.clear();
     }
-    const std::string text = spec.replaceableLine + spec.replaceableWords + spec.selectedLine + s.words;
+    const std::string text = rules.replaceableLine + rules.replaceableWords + rules.selectedLine + s.words;
     switch (MessageBoxA(window, text.c_str(), frame_texts::kReplaceConfirmation.Caption(frame.japanese), MB_ICONQUESTION | MB_YESNOCANCEL)) {
         case IDYES: return Reply::Replace;
         case IDNO: return Reply::AskAgain;
@@ -77,16 +77,16 @@ Reply Confirm(HWND window, const ReplaceDialog& spec, const char* path, Selectio
 
 }  // namespace
 
-bool ChooseReplacement(HWND window, const ReplaceDialog& spec, char* path) {
+bool ChooseReplacement(HWND window, const ReplaceDialog& rules, char* path) {
     for (;;) {
         Selection selection;
-        selection.spec = &spec;
-        OPENFILENAMEA dialog = FileDialog(window, spec.filter, spec.title, path);
+        selection.rules = &rules;
+        OPENFILENAMEA dialog = FileDialog(window, rules.filter, rules.title, path);
         dialog.hInstance = frame.instance;
         dialog.Flags = OFN_EXPLORER | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
         dialog.lpfnHook = PanelHook;
         dialog.lCustData = reinterpret_cast<LPARAM>(&selection);
-        dialog.lpTemplateName = MAKEINTRESOURCEA(spec.panelTemplate);
+        dialog.lpTemplateName = MAKEINTRESOURCEA(rules.panelTemplate);
         if (!GetOpenFileNameA(&dialog)) {
             const DWORD error = CommDlgExtendedError();
             if (error == 0)
@@ -97,18 +97,18 @@ bool ChooseReplacement(HWND window, const ReplaceDialog& spec, char* path) {
         }
         RepaintButton(window);
         if (lstrcmpiA(path, frame.programPath) == 0) {
-            ShowMessage(window, *spec.openMyself);
+            ShowMessage(window, *rules.openMyself);
             return false;
         }
         if (!FileExists(path)) {
             ShowMessage(window, NoSelectedFileMessage());
             return false;
         }
-        if (!HasReplacementExtension(spec.kind, path)) {
-            ShowMessage(window, WrongReplacementNameMessage(spec.kind));
+        if (!HasReplacementExtension(rules.kind, path)) {
+            ShowMessage(window, WrongReplacementNameMessage(rules.kind));
             return false;
         }
-        switch (Confirm(window, spec, path, selection)) {
+        switch (Confirm(window, rules, path, selection)) {
             case Reply::End: return false;
             case Reply::AskAgain: continue;
             case Reply::Replace: return true;

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "frame/inspected_file.h"
+#include "frame/opened_file.h"
 #include "imaging/palette_history.h"
 
 // The bitmap inspector's own state, for the whole run.
 struct BitmapInspector {
-    InspectedFile file;      // fileMode: a .bmp file, shown itself
+    OpenedFile file;      // fileMode: a .bmp file, shown itself
     std::string shownWords;  // the middle of the title: "64 x 48 x 256 RLE (3178 Bytes)"
 };
 

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "frame/frame_state.h"
-#include "frame/inspected_file.h"
+#include "frame/opened_file.h"
 #include "imaging/icon_render.h"
 
 // The icon inspector's own state, for the whole run.
 struct IconInspector {
-    InspectedFile file;             // fileMode: an .ico file, shown itself
+    OpenedFile file;             // fileMode: an .ico file, shown itself
     ColorRef maskColor = kDefaultMaskColor;
     int maskIndex = 0;
     int64_t icoFileSize = 0;

@@ -10,7 +10,7 @@
 
 // The file an inspector has open and the table of its last search; both
 // inspectors' states hold one.
-struct InspectedFile {
+struct OpenedFile {
     std::vector<FoundImage> table;  // the entries of the last search
     int64_t fileSize = 0;
     int currentIndex = -1;          // -1: no table
@@ -32,7 +32,7 @@ struct InspectedFile {
 };
 
 // Before a search: no table and no image, the previous one wiped off.
-void ForgetTable(HWND window, InspectedFile& file);
+void ForgetTable(HWND window, OpenedFile& file);
 // After a search: its table, and true with the first entry current (zoom 1)
 // when it found images to show.
-bool TakeTable(InspectedFile& file, const ScanResult& result);
+bool TakeTable(OpenedFile& file, const ScanResult& result);

@@ -1,15 +1,15 @@
-#include "frame/inspected_file.h"
+#include "frame/opened_file.h"
 
 #include "frame/frame_state.h"
 
-void InspectedFile::Publish() const {
+void OpenedFile::Publish() const {
     frame.tool.imagePresent = imagePresent;
     frame.tool.currentIndex = currentIndex;
     frame.tool.lastIndex = lastIndex;
     frame.tool.fileMode = fileMode;
 }
 
-void ForgetTable(HWND window, InspectedFile& file) {
+void ForgetTable(HWND window, OpenedFile& file) {
     file.imagePresent = false;
     file.currentIndex = -1;
     file.lastIndex = -1;
@@ -19,7 +19,7 @@ void ForgetTable(HWND window, InspectedFile& file) {
     UpdateWindow(window);
 }
 
-bool TakeTable(InspectedFile& file, const ScanResult& result) {
+bool TakeTable(OpenedFile& file, const ScanResult& result) {
     file.table = result.entries;
     file.fileSize = result.fileSize;
     if (!TableFound(result) || result.entries.empty()) return false;
