@@ -9,6 +9,7 @@
 
 #include "cli/list_command.h"
 #include "cli/write_commands.h"
+#include "tests/unit/command_folder.h"
 #include "imaging/png_file.h"
 #include "scan/modern_icons.h"
 #include "tests/unit/test_images.h"
@@ -37,32 +38,14 @@ Bytes PngIcon(int32_t width, int32_t height) {
     return png;
 }
 
-class AllKinds : public ::testing::Test {
+class AllKinds : public CommandFolder {
 protected:
-    void SetUp() override { dir_ = FreshTestFolder("imgscan_modern"); }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return Path(name);
-    }
-    Bytes Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    AllKinds() : CommandFolder("imgscan_modern") {}
     int List(const std::vector<std::string>& words) {
         out_.str("");
         err_.str("");
         return RunListCommand(SearchKind::Icons, words, out_, err_);
     }
-    int Run(const std::string& command, const std::vector<std::string>& words) {
-        out_.str("");
-        err_.str("");
-        return RunWriteCommand(command, words, out_, err_);
-    }
-    fs::path dir_;
-    std::ostringstream out_, err_;
 };
 
 TEST_F(AllKinds, FindsModernImagesBesideTheProgramsOnesAndOnlyWhenAsked) {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/write_commands.h"
+#include "tests/unit/command_folder.h"
 #include "fileops/pe_image.h"
 #include "imaging/ico_layout.h"
 #include "tests/unit/icon_samples.h"
@@ -88,25 +89,9 @@ TEST(PeFacts, ChecksumFieldAndSecurityDirectoryOfBothKinds) {
     }
 }
 
-class PeChange : public ::testing::Test {
+class PeChange : public CommandFolder {
 protected:
-    void SetUp() override { dir_ = FreshTestFolder("imgscan_pe"); }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return Path(name);
-    }
-    Bytes Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    int Run(const std::string& command, const std::vector<std::string>& words) {
-        out_.str("");
-        err_.str("");
-        return RunWriteCommand(command, words, out_, err_);
-    }
+    PeChange() : CommandFolder("imgscan_pe") {}
     // An .ico of a 32 x 32, 16-colour icon whose first pixels differ.
     std::string NewIcon() {
         IconSample other(32, 32, 4);
@@ -116,8 +101,6 @@ protected:
         BuildIconFile(source, other.entry, ico);
         return Write("new.ico", ico);
     }
-    fs::path dir_;
-    std::ostringstream out_, err_;
 };
 
 TEST_F(PeChange, SignedFileIsWarnedOfAndItsChecksumUpdatedOnRequest) {

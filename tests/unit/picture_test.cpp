@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/write_commands.h"
+#include "tests/unit/command_folder.h"
 #include "imaging/contact_sheet.h"
 #include "imaging/png_file.h"
 #include "imaging/rle_bits.h"
@@ -25,26 +26,13 @@ std::ostream& operator<<(std::ostream& os, const Rgba& c) {
     return os << int(c.r) << "," << int(c.g) << "," << int(c.b) << "," << int(c.a);
 }
 
-class Pictures : public ::testing::Test {
+class Pictures : public CommandFolder {
 protected:
-    void SetUp() override { dir_ = FreshTestFolder("imgscan_png"); }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return Path(name);
-    }
-    int Run(const std::string& command, const std::vector<std::string>& words) {
-        out_.str("");
-        err_.str("");
-        return RunWriteCommand(command, words, out_, err_);
-    }
+    Pictures() : CommandFolder("imgscan_png") {}
     // Runs the command and decodes the PNG it wrote.
     RgbaImage Picture(const std::string& command, const std::vector<std::string>& words, const std::string& png) {
         EXPECT_EQ(Run(command, words), 0) << err_.str();
-        std::ifstream in(Path(png), std::ios::binary);
-        const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const Bytes bytes = Read(png);
         RgbaImage image;
         EXPECT_TRUE(DecodePng(bytes.data(), bytes.size(), 4096, image)) << png;
         return image;
@@ -53,8 +41,6 @@ protected:
         const uint8_t* p = image.At(x, y);
         return {p[0], p[1], p[2], p[3]};
     }
-    fs::path dir_;
-    std::ostringstream out_, err_;
 };
 
 // A bitmap with palette entry i = (i, 2i, 255 - i), its bits given (bottom-up rows).

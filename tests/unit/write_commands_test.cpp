@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/write_commands.h"
+#include "tests/unit/command_folder.h"
 #include "imaging/bmp_layout.h"
 #include "imaging/ico_layout.h"
 #include "tests/unit/icon_samples.h"
@@ -15,31 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class WriteCommand : public ::testing::Test {
+class WriteCommand : public CommandFolder {
 protected:
-    void SetUp() override {
-        dir_ = FreshTestFolder("imgscan_write");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    WriteCommand() : CommandFolder("imgscan_write") {}
 
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return Path(name);
-    }
-    Bytes Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    int Run(const std::string& command, const std::vector<std::string>& words) {
-        out_.str("");
-        err_.str("");
-        return RunWriteCommand(command, words, out_, err_);
-    }
-
-    fs::path dir_;
-    std::ostringstream out_, err_;
 };
 
 TEST_F(WriteCommand, ExtractIconRenderIconAndExtractBitmapWriteTheLayouts) {
