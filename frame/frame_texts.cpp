@@ -2,8 +2,6 @@
 
 namespace frame_texts {
 
-const Message kShownFileUnreadable{"Unable to open file '%s'.", "Open Error", "ファイル '%s' を開けません.", "エラー",
-                                   MessageIcon::Error};
 const Message kInspectorDialogFailed{"Unable to display dialog", "System Error", "ダイアログを表示できません",
                                      "システム・エラー", MessageIcon::Error};
 const Message kGalleryDialogFailed{"Unable to display dialog.", "System Error", "ダイアログを表示できません.",
@@ -16,8 +14,6 @@ const Message kSaveDialogFailed{"GetSaveFileName error 0x%lx", "Open Error", "Ge
                                 MessageIcon::Error};
 const Message kSaveRemovable{"Unable to save to the removable (or remote) disk.", "Warning",
                              "リムーバブル(またはリモート)・ディスクへはセーブできません.", "警告", MessageIcon::Warning};
-const Message kOverwrite{"File already exists.\nDo you overwrite?", "Confirmation",
-                         "同名ファイルが存在します.\n重ね書きしますか？", "確認", MessageIcon::Question};
 
 const TextPair kIconSaveTitle{"Assign an icon file to save.", "保存するファイル名の選択"};
 const TextPair kBitmapSaveTitle{"Assign a bitmap file to save.", "保存するファイル名の選択"};
@@ -44,10 +40,5 @@ const Message kOpenRemovable{"Unable to open a file in the removable (or remote)
                              "リムーバブル(またはリモート)・ディスクのファイルはオープンできません.", "警告",
                              MessageIcon::Warning};
 const TextPair kOpenTitle{"Select a file to open.", "オープンするファイルの選択"};
-
-const Message kReplaceDialogFailed{"GetOpenFileName error 0x%lx", "Open Error", "GetOpenFileName エラー 0x%lx", "エラー",
-                                   MessageIcon::Error};
-const Message kReplaceConfirmation{"", "Confirmation for Replacement", "", "置換の確認", MessageIcon::Question};
-const TextPair kReplaceButton{"Replace(&O)", "置換(&O)"};
 
 }  // namespace frame_texts

@@ -3,14 +3,12 @@
 
 // The frame's own messages, shared by the four programs.
 namespace frame_texts {
-extern const Message kShownFileUnreadable;  // format: the open file's path
 extern const Message kInspectorDialogFailed;  // the About box cannot be shown
 extern const Message kGalleryDialogFailed;    // and the overwrite confirmation
 // Save As and the changes in place.
 extern const Message kNoFreeSpace;
 extern const Message kSaveDialogFailed;  // format: the error code
 extern const Message kSaveRemovable;
-extern const Message kOverwrite;
 // The Save As dialog of an icon and of a bitmap, in all four programs.
 extern const TextPair kIconSaveTitle;
 extern const TextPair kBitmapSaveTitle;
@@ -23,12 +21,8 @@ extern const Message kReadmeNoViewer;
 extern const Message kOpenMyself;
 // The mask colour dialog of the two icon programs.
 extern const Message kMaskColorDialogFailed;
-// The inspectors' Open.
+// Open, in all four programs.
 extern const Message kOpenDialogFailed;  // format: the error code
 extern const Message kOpenRemovable;
 extern const TextPair kOpenTitle;
-// The inspectors' Replace.
-extern const Message kReplaceDialogFailed;  // format: the error code
-extern const Message kReplaceConfirmation;  // caption only: the text is built
-extern const TextPair kReplaceButton;       // "Replace(&O)"
 }  // namespace frame_texts

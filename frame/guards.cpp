@@ -52,14 +52,6 @@ bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed) {
     return FreeBytes(path, available) && needed < available;
 }
 
-std::string ChooseDisplayCopyPath(bool bitmapInspector) {
-    char temp[kPathSize] = {};
-    GetTempPathA(257, temp);
-    StdFileSystem fs;
-    return DisplayCopyPath(fs, temp,
-                           bitmapInspector ? DisplayCopyOwner::BitmapInspector : DisplayCopyOwner::IconInspector);
-}
-
 bool FileExists(const char* path) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path, &found);

@@ -14,7 +14,5 @@ bool FreeBytes(const std::string& path, uint64_t& available);
 bool HasFreeSpace(const std::string& path, uint64_t size);
 // The galleries' save test: more than `needed` bytes free.
 bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed);
-// The inspectors' display copy in the temporary directory.
-std::string ChooseDisplayCopyPath(bool bitmapInspector);
 // True when FindFirstFileA finds `path`.
 bool FileExists(const char* path);

@@ -59,9 +59,14 @@ struct ProgramDescription {
     // The program's commands (after HideHoverLabel); the number is the
     // low word of WM_COMMAND's wParam.
     void (*onCommand)(HWND window, int command);
-    // The main window procedure; nullptr: the inspectors' one (InspectorWindowProc).
-    WNDPROC windowProc;
     // What a program with a modeless tool window of its own adds to the
     // inspectors' main window; nullptr: nothing.
     const ProgramHooks* hooks = nullptr;
+};
+
+// What a family of programs (the inspectors, the galleries) gives the frame:
+// its main window procedure and what its view releases at shutdown.
+struct ProgramFamily {
+    WNDPROC windowProc;
+    void (*releaseView)();  // before the frame's own release; may be nullptr
 };

@@ -34,12 +34,3 @@ bool ChooseSavePath(HWND window, const SaveRules& rules, bool inspector, char* p
         ShowMessage(window, *rules.wrongExtension);
     }
 }
-
-bool ChooseInspectorSaveTarget(HWND window, const SaveRules& rules, uint64_t bytes, char* path) {
-    if (!ChooseSavePath(window, rules, true, path)) return false;
-    if (!HasFreeSpace(path, bytes)) {
-        ShowMessage(window, frame_texts::kNoFreeSpace);
-        return false;
-    }
-    return !FileExists(path) || ShowMessage(window, frame_texts::kOverwrite) == IDYES;
-}

@@ -1,8 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
-
 #include "texts/message.h"
 
 // The Save As dialog of all four programs and the checks of the chosen name:
@@ -24,8 +22,3 @@ extern const SaveRules kBitmapSaveRules;
 // removable or remote drive here and repaint their Save As button; the
 // galleries test the drive after the dialog.
 bool ChooseSavePath(HWND window, const SaveRules& rules, bool inspector, char* path);
-
-// The inspectors' Save As up to the writing: the path, more free space than
-// `bytes` on its drive, and Yes to overwriting a file that exists. False when
-// the command ends (its message shown).
-bool ChooseInspectorSaveTarget(HWND window, const SaveRules& rules, uint64_t bytes, char* path);

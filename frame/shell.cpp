@@ -4,10 +4,7 @@
 #include <string>
 
 #include "frame/button_bar.h"
-#include "frame/detection.h"
 #include "frame/frame_state.h"
-#include "frame/guards.h"
-#include "frame/image_view.h"
 #include "framecore/window_geometry.h"
 
 FrameState frame;
@@ -16,35 +13,12 @@ const char* DisplayName() { return frame.japanese ? frame.program->japaneseName 
 
 namespace {
 
-BOOL CALLBACK MatchRunningCopy(HWND window, LPARAM) {
-    if (frame.anotherInstance) return TRUE;
-    char title[kPathSize] = {};
-    GetWindowTextA(window, title, 256);
-    const ProgramDescription& p = *frame.program;
-    if (std::strstr(title, p.englishName) != nullptr || std::strstr(title, p.japaneseName) != nullptr ||
-        (std::strstr(title, p.imageTitleStart) != nullptr && std::strstr(title, " at ") != nullptr))
-        frame.anotherInstance = true;
-    return TRUE;
-}
-
-void ShowStartupPicture(HWND window) {
-    frame.startupBitmap = LoadBitmapA(frame.instance, "IBMP_1");
-    ShowWindow(window, SW_SHOWNORMAL);
-    UpdateWindow(window);
-    RECT client;
-    GetClientRect(window, &client);
-    HDC dc = GetDC(window);
-    frame.startupDC = CreateCompatibleDC(dc);
-    frame.startupOldBitmap = SelectObject(frame.startupDC, frame.startupBitmap);
-    BitBlt(dc, (client.right - kStartupWidth) / 2, (client.bottom - kStartupHeight - kBarRows) / 2 + kBarRows,
-           kStartupWidth, kStartupHeight, frame.startupDC, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-}
+const ProgramHooks* Hooks() { return frame.program != nullptr ? frame.program->hooks : nullptr; }
 
 bool RegisterMainClass(const ProgramDescription& program) {
     WNDCLASSA c{};
     c.style = CS_HREDRAW | CS_VREDRAW;
-    c.lpfnWndProc = program.windowProc != nullptr ? program.windowProc : InspectorWindowProc;
+    c.lpfnWndProc = frame.family->windowProc;
     c.hInstance = frame.instance;
     c.hIcon = LoadIconA(frame.instance, "ICON_1");
     c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -81,9 +55,10 @@ void FindProgramPath() {
     if (length == 0 || length >= 256) frame.programPath[0] = '\0';
 }
 
-int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& program) {
+int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& program, const ProgramFamily& family) {
     frame.instance = instance;
     frame.program = &program;
+    frame.family = &family;
     if (!RegisterMainClass(program)) return 0;
 
     frame.screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -93,9 +68,6 @@ int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& pr
     frame.windowY = place.y;
     frame.windowWidth = place.width;
     frame.windowHeight = place.height;
-    frame.minHeightBase = GetSystemMetrics(SM_CYMIN) + 20;
-    frame.hScrollHeight = GetSystemMetrics(SM_CYHSCROLL);
-    frame.vScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
 
     // The inspectors can be resized; the galleries keep their size.
     const DWORD style = program.inspector ? WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX
@@ -117,33 +89,6 @@ int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& pr
     return static_cast<int>(message.wParam);
 }
 
-void CreateMainView(HWND window) {
-    frame.anotherInstance = false;
-    EnumWindows(MatchRunningCopy, 0);
-    if (frame.anotherInstance) {
-        SendMessageA(window, WM_CLOSE, 0, 0);
-        return;
-    }
-    FindProgramPath();
-    // An unknown program path passes the drive test (nothing to refuse).
-    if (frame.programPath[0] != '\0' && IsRefusedDrive(DriveRoot(frame.programPath))) {
-        SendMessageA(window, WM_CLOSE, 0, 0);
-        return;
-    }
-    ShowStartupPicture(window);
-    frame.viewMode = 0;
-    PrepareNames(window);
-    CreateScrollBars(window);
-}
-
-void PrepareNames(HWND window) {
-    const std::string copy = ChooseDisplayCopyPath(frame.program->bitmapInspector);
-    std::memset(frame.displayCopyPath, 0, sizeof frame.displayCopyPath);
-    lstrcpynA(frame.displayCopyPath, copy.c_str(), 257);
-    PrepareReadmePath();
-    SetWindowTextA(window, DisplayName());
-}
-
 void PrepareReadmePath() {
     // The readme lies in the program's folder; without a program path there is none.
     std::memset(frame.readmePath, 0, sizeof frame.readmePath);
@@ -156,23 +101,11 @@ void PrepareReadmePath() {
     }
 }
 
-namespace {
-
-const ProgramHooks* Hooks() { return frame.program != nullptr ? frame.program->hooks : nullptr; }
-
 void ReleaseFrame(HWND window) {
     if (const ProgramHooks* hooks = Hooks(); hooks != nullptr && hooks->beforeShutDown != nullptr)
         hooks->beforeShutDown(window);
-    if (frame.viewMode == 0 && frame.startupDC != nullptr) {
-        SelectObject(frame.startupDC, frame.startupOldBitmap);
-        DeleteDC(frame.startupDC);
-        DeleteObject(frame.startupBitmap);
-        frame.startupDC = nullptr;
-    }
-    if (frame.viewMode == 1) {
-        DeleteFileA(frame.displayCopyPath);
-        FreeDib(frame.dib);
-    }
+    if (frame.family->releaseView != nullptr) frame.family->releaseView();
+    if (frame.viewMode == 1) DeleteFileA(frame.displayCopyPath);
     ReleaseHoverLabel();
     PostQuitMessage(0);
 }
@@ -181,8 +114,6 @@ bool MayClose(HWND window) {
     const ProgramHooks* hooks = Hooks();
     return hooks == nullptr || hooks->mayClose == nullptr || hooks->mayClose(window);
 }
-
-}  // namespace
 
 void ShutDown(HWND window) {
     if (!MayClose(window)) return;
@@ -199,39 +130,10 @@ void RunCommand(HWND window, WPARAM wParam) {
     frame.program->onCommand(window, LOWORD(wParam));
 }
 
-LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            frame.mainWindow = window;
-            DetectUiLanguage();
-            DetectOsVariant();
-            frame.osVariantKnown = true;
-            CreateMainView(window);
-            return 0;
-        case WM_CLOSE:
-            // The close box asks the program's question while the window can
-            // still be kept; WM_DESTROY then only releases.
-            if (!MayClose(window)) return 0;
-            break;
-        case WM_DESTROY: ReleaseFrame(window); return 0;
-        case WM_SIZE:
-            if (frame.hScrollBar != nullptr) LayoutScrollBars(window);
-            EnforceMinimumSize(window);
-            return 0;
-        case WM_PAINT: PaintView(window); return 0;
-        case WM_SETCURSOR: SetCursorWithLabel(window, wParam, lParam); return 0;
-        case WM_COMMAND: RunCommand(window, wParam); return 0;
-        case WM_HSCROLL: ScrollView(window, wParam, true); return 0;
-        case WM_VSCROLL: ScrollView(window, wParam, false); return 0;
-        case WM_SYSCOMMAND:
-            if (const ProgramHooks* hooks = Hooks(); hooks != nullptr && hooks->onSystemCommand != nullptr)
-                hooks->onSystemCommand(window, wParam);
-            break;
-        case WM_USER:
-        case WM_USER + 1:
-            if (const ProgramHooks* hooks = Hooks(); hooks != nullptr && hooks->onUserMessage != nullptr)
-                hooks->onUserMessage(window, message - WM_USER);
-            return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+void RepaintImageArea(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    client.top = kBarRows;
+    InvalidateRect(window, &client, TRUE);
+    UpdateWindow(window);
 }

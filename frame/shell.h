@@ -5,25 +5,24 @@
 
 // The process entry of every program: registers the classes, creates the
 // main window and the bar, runs the message loop. Returns the exit code.
-int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& program);
-
-// The inspectors' main window procedure: routes messages to the frame and
-// commands to the program.
-LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& program, const ProgramFamily& family);
 
 // Both main windows' WM_SETCURSOR: the default cursor, then the bar
 // button's hover label; and WM_COMMAND: the label goes, the program's command runs.
 void SetCursorWithLabel(HWND window, WPARAM wParam, LPARAM lParam);
 void RunCommand(HWND window, WPARAM wParam);
 
-// Start-up work of the inspectors at WM_CREATE: single-instance test, drive
-// refusal, start-up picture, names, scroll bars.
-void CreateMainView(HWND window);
-// The display copy's and the readme's names, and the window title.
-void PrepareNames(HWND window);
 // The readme of the user's language in the program's folder (none without a program path).
 void PrepareReadmePath();
 // frame.programPath from the running module (empty when it cannot be read).
 void FindProgramPath();
-// Releases the frame's resources and posts the quit message.
+// Exit: the program may keep running (its question); otherwise the view, the
+// temporary file and the frame's resources are released and the quit message posted.
 void ShutDown(HWND window);
+// The close box asks the program's question while the window can still be
+// kept: false keeps the program running.
+bool MayClose(HWND window);
+// WM_DESTROY: releases without asking.
+void ReleaseFrame(HWND window);
+// Invalidates the client area below the bar, with erasing, and updates it.
+void RepaintImageArea(HWND window);

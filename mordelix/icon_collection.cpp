@@ -4,11 +4,11 @@
 
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
-#include "frame/gallery_search.h"
-#include "frame/gallery_window.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/topmost.h"
+#include "gallery/search.h"
+#include "gallery/window.h"
 #include "imaging/icon_grid_page.h"
 #include "mordelix/mordelix_state.h"
 #include "scan/image_scanner.h"

@@ -3,14 +3,14 @@
 #include <vector>
 
 #include "fileops/file_system.h"
-#include "frame/win32_file_system.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
-#include "frame/gallery_window.h"
-#include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/shell.h"
 #include "frame/topmost.h"
+#include "frame/win32_file_system.h"
+#include "gallery/window.h"
 #include "imaging/icon_grid_page.h"
 #include "mordelix/mordelix_state.h"
 #include "texts/gallery_messages.h"
@@ -36,7 +36,7 @@ void DrawPageIcons(HWND window, ByteSource& file, PagePixels& pixels) {
 }
 
 // The page picture written to the temporary file is read back into the
-// frame's picture block, and the file deleted.
+// page's picture block, and the file deleted.
 void LoadGridFile(HWND window) {
     HANDLE file = CreateFileA(frame.displayCopyPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -45,7 +45,7 @@ void LoadGridFile(HWND window) {
         ShowMessage(window, gallery_texts::kPageNotOpened);
     } else {
         ArrowCursor();  // the reader's own messages come with the arrow
-        const bool read = ReadDibFile(frame.dib, window, file);
+        const bool read = ReadDibFile(icons.page, window, file);
         CloseHandle(file);
         if (read) {
             LeaveStartupPicture();
@@ -91,12 +91,12 @@ void RedrawGridPage(HWND window, ByteSource& file, bool keepCells) {
     WaitCursor();
     {
         TopmostScope topmost(window);
-        if (frame.dib.block != nullptr && LockDib(frame.dib)) {
-            const SIZE_T size = GlobalSize(frame.dib.block) - static_cast<SIZE_T>(frame.dib.bits - frame.dib.base);
-            PagePixels pixels = PixelsOfPage(frame.dib.bits, size, gallery.layout.columns, gallery.layout.rows);
+        if (icons.page.block != nullptr && LockDib(icons.page)) {
+            const SIZE_T size = GlobalSize(icons.page.block) - static_cast<SIZE_T>(icons.page.bits - icons.page.base);
+            PagePixels pixels = PixelsOfPage(icons.page.bits, size, gallery.layout.columns, gallery.layout.rows);
             if (!keepCells) WhitenCells(pixels);
             DrawPageIcons(window, file, pixels);
-            UnlockDib(frame.dib);
+            UnlockDib(icons.page);
         }
     }
     ArrowCursor();
@@ -118,12 +118,15 @@ void MaskColorCommand(HWND window) {
 }
 
 void PaintIconPage(HDC dc) {
-    if (frame.dib.block == nullptr || !LockDib(frame.dib)) return;
-    const BITMAPINFOHEADER& header = frame.dib.info->bmiHeader;
+    if (icons.page.block == nullptr || !LockDib(icons.page)) return;
+    const BITMAPINFOHEADER& header = icons.page.info->bmiHeader;
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchDIBits(dc, gallery.layout.Left(), gallery.layout.Top(), header.biWidth, header.biHeight, 0, 0,
-                  header.biWidth, header.biHeight, frame.dib.bits, frame.dib.info, DIB_RGB_COLORS, SRCCOPY);
-    UnlockDib(frame.dib);
+                  header.biWidth, header.biHeight, icons.page.bits, icons.page.info, DIB_RGB_COLORS, SRCCOPY);
+    UnlockDib(icons.page);
 }
 
-void ReleaseIconPage() { icons.progress.Close(); }
+void ReleaseIconPage() {
+    icons.progress.Close();
+    FreeDib(icons.page);
+}

@@ -2,8 +2,9 @@
 
 #include "fileops/gallery_save.h"
 #include "frame/about.h"
-#include "frame/gallery_save_command.h"
-#include "frame/gallery_window.h"
+#include "frame/shell.h"
+#include "gallery/save_command.h"
+#include "gallery/window.h"
 #include "imaging/ico_layout.h"
 #include "mordelix/mordelix_state.h"
 
@@ -40,7 +41,7 @@ void OnCommand(HWND window, int command) {
         case 106: SaveGalleryImages(window, kIconSave, false); break;
         case 107: ShowAbout(window); break;
         case 108: OpenReadme(window); break;
-        case 109: ShutDownGallery(window); break;
+        case 109: ShutDown(window); break;
     }
 }
 
@@ -48,7 +49,7 @@ const ProgramDescription kMordelix{
     "MORDELIX", "Coravel", "Coravel (for EXE/DLL)", "コラヴェル (for EXE/DLL)", "", "MORDELIX.EXE", "MORDELIE.PDF",
     "MORDELIJ.PDF", false, false,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 9, 20, 0, 3,
-    OnCommand, GalleryWindowProc,
+    OnCommand,
 };
 
 const GalleryDescription kIconGallery{false, 430, 308, PaintIconPage, ReleaseIconPage};

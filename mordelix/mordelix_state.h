@@ -1,15 +1,17 @@
 #pragma once
 #include <windows.h>
 
+#include "frame/dib_image.h"
 #include "frame/mask_color_dialog.h"
-#include "frame/progress_box.h"
+#include "gallery/progress_box.h"
 #include "mordelix/resource_ids.h"
 
 // The icon gallery's own state; the table, the page and the selection are
-// the frame's GalleryView.
+// the gallery window's GalleryView.
 struct IconGallery {
     MaskChoice mask;
     ProgressBox progress{kProgressText};
+    DibImage page;  // the page shown, read back from its temporary file
 };
 
 extern IconGallery icons;

@@ -6,9 +6,9 @@
 #include "fileops/file_system.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
-#include "frame/image_view.h"
 #include "frame/message_box.h"
 #include "frame/win32_file_system.h"
+#include "inspector/image_view.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
 #include "peltrane/peltrane_texts.h"
@@ -44,7 +44,7 @@ void ChangeBitmap(HWND window, int index) {
     WaitCursor();
     const bool written = inspector.file.fileMode || WriteDisplayCopy(window, index);
     if (written && ReadShownDimensions(window, index)) {
-        frame.zoomFactor = 1;
+        view.zoomFactor = 1;
         inspector.file.currentIndex = index;
         inspector.file.Publish();
         LayoutScrollBars(window);
@@ -75,8 +75,8 @@ bool ReadShownDimensions(HWND window, int index) {
         ShowMessage(window, TargetUnreadableMessage());
         return false;
     }
-    frame.imageWidth = ReadS32(header + 4);
-    frame.imageHeight = ReadS32(header + 8);
+    view.imageWidth = ReadS32(header + 4);
+    view.imageHeight = ReadS32(header + 8);
     return true;
 }
 
@@ -92,10 +92,10 @@ void ShowNewBitmap(HWND window) {
 bool LoadShownBitmap(HWND window, int index) {
     const std::string& source = inspector.file.fileMode ? inspector.file.openPath : std::string(frame.displayCopyPath);
     if (!LoadShownDib(window, source.c_str(), inspector.file.openPath.c_str())) return false;
-    if (LockDib(frame.dib)) {
-        const BITMAPINFOHEADER& header = frame.dib.info->bmiHeader;
-        frame.imageWidth = header.biWidth;
-        frame.imageHeight = header.biHeight;
+    if (LockDib(view.dib)) {
+        const BITMAPINFOHEADER& header = view.dib.info->bmiHeader;
+        view.imageWidth = header.biWidth;
+        view.imageHeight = header.biHeight;
         // The words of the title, with the loaded header's width and height.
         FoundImage shown = inspector.file.table[static_cast<size_t>(index)];
         shown.width = header.biWidth;
@@ -103,7 +103,7 @@ bool LoadShownBitmap(HWND window, int index) {
         inspector.shownWords = DescribeBitmap(shown);
         SetWindowTextA(window, TitleLine(shown, inspector.shownWords).c_str());
     }
-    UnlockDib(frame.dib);
+    UnlockDib(view.dib);
     return true;
 }
 

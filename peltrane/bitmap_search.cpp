@@ -2,8 +2,8 @@
 
 #include "frame/button_bar.h"
 #include "frame/frame_state.h"
-#include "frame/image_view.h"
-#include "frame/search_notice.h"
+#include "inspector/image_view.h"
+#include "inspector/search_notice.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
 #include "scan/image_scanner.h"

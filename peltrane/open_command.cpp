@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "frame/image_view.h"
 #include "frame/open_dialog.h"
+#include "inspector/image_view.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
 #include "peltrane/peltrane_texts.h"

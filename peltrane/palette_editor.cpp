@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "frame/button_bar.h"
-#include "frame/change_in_place.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/gdi_scope.h"
 #include "frame/message_box.h"
 #include "imaging/palette_editor_rules.h"
+#include "inspector/change_in_place.h"
+#include "inspector/view_state.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
 #include "peltrane/peltrane_texts.h"
@@ -110,15 +111,15 @@ void PaintChips(HDC dc, const EditorWindow& e) {
 // The image's palette takes the current snapshot; the main view is repainted
 // at once, without erasing (no flicker).
 void ShowSnapshot(const std::vector<uint8_t>& snapshot) {
-    if (frame.dib.block != nullptr && LockDib(frame.dib)) {
-        const int count = std::min(palette.history.ColorCount(), frame.dib.colorEntries);
+    if (view.dib.block != nullptr && LockDib(view.dib)) {
+        const int count = std::min(palette.history.ColorCount(), view.dib.colorEntries);
         for (int i = 0; i < count; ++i) {
-            frame.dib.colors[i].rgbBlue = snapshot[4 * i];
-            frame.dib.colors[i].rgbGreen = snapshot[4 * i + 1];
-            frame.dib.colors[i].rgbRed = snapshot[4 * i + 2];
+            view.dib.colors[i].rgbBlue = snapshot[4 * i];
+            view.dib.colors[i].rgbGreen = snapshot[4 * i + 1];
+            view.dib.colors[i].rgbRed = snapshot[4 * i + 2];
         }
     }
-    if (frame.dib.block != nullptr) UnlockDib(frame.dib);
+    if (view.dib.block != nullptr) UnlockDib(view.dib);
     InvalidateRect(frame.mainWindow, nullptr, FALSE);
     UpdateWindow(frame.mainWindow);
 }
@@ -232,16 +233,16 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 // Snapshot 0 is the palette the view shows now.
 bool LoadShownPalette() {
     palette.editable = false;
-    if (!inspector.file.HasImage() || !HasEditablePalette(inspector.file.Current()) || frame.dib.block == nullptr) return false;
+    if (!inspector.file.HasImage() || !HasEditablePalette(inspector.file.Current()) || view.dib.block == nullptr) return false;
     const int count = inspector.file.Current().colorCount;
-    if (!LockDib(frame.dib)) return false;
-    if (frame.dib.colorEntries >= count) {
+    if (!LockDib(view.dib)) return false;
+    if (view.dib.colorEntries >= count) {
         std::vector<uint8_t> shown(4 * static_cast<size_t>(count));
-        std::memcpy(shown.data(), frame.dib.colors, shown.size());
+        std::memcpy(shown.data(), view.dib.colors, shown.size());
         palette.history.Load(shown.data(), count);
         palette.editable = true;
     }
-    UnlockDib(frame.dib);
+    UnlockDib(view.dib);
     return palette.editable;
 }
 

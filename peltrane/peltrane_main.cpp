@@ -2,8 +2,9 @@
 
 #include "frame/about.h"
 #include "frame/frame_state.h"
-#include "frame/image_view.h"
 #include "frame/shell.h"
+#include "inspector/image_view.h"
+#include "inspector/window.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
 #include "peltrane/peltrane_texts.h"
@@ -68,11 +69,11 @@ const ProgramDescription kPeltrane{
     "PELTRANE", "Dun_marra", "Dunmarra", "ダンマラ", "Bitmap [ ", "PELTRANE.EXE", "TORMALE_E.PDF", "TORMALE_J.PDF",
     true, true,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 11, 19, -1, kPreviousHover,
-    OnCommand, nullptr, &kHooks,
+    OnCommand, &kHooks,
 };
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return RunProgram(instance, showCommand, kPeltrane);
+    return RunInspector(instance, showCommand, kPeltrane);
 }

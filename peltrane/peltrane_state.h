@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "frame/opened_file.h"
 #include "imaging/palette_history.h"
+#include "inspector/opened_file.h"
 
 // The bitmap inspector's own state, for the whole run.
 struct BitmapInspector {

@@ -7,9 +7,9 @@
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/message_box.h"
-#include "frame/save_dialog.h"
 #include "frame/win32_file_system.h"
 #include "imaging/bmp_layout.h"
+#include "inspector/save_target.h"
 #include "peltrane/commands.h"
 #include "peltrane/peltrane_state.h"
 #include "peltrane/peltrane_texts.h"
@@ -28,7 +28,7 @@ void SaveBitmapCommand(HWND window) {
     }
     char path[kPathSize];
     const FoundImage& entry = inspector.file.Current();
-    if (!ChooseInspectorSaveTarget(window, kBitmapSaveRules, static_cast<uint64_t>(BitmapFileSize(entry)), path)) return;
+    if (!ChooseSaveTarget(window, kBitmapSaveRules, static_cast<uint64_t>(BitmapFileSize(entry)), path)) return;
 
     WaitCursor();
     const std::vector<uint8_t> changed = colorChanged ? palette.history.Current() : std::vector<uint8_t>();

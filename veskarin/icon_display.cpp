@@ -4,15 +4,15 @@
 
 #include "fileops/display_copy_file.h"
 #include "fileops/file_system.h"
-#include "frame/frame_state.h"
-#include "frame/image_view.h"
-#include "frame/message_box.h"
-#include "veskarin/commands.h"
 #include "frame/cursor.h"
-#include "veskarin/veskarin_state.h"
-#include "texts/image_messages.h"
+#include "frame/frame_state.h"
+#include "frame/message_box.h"
+#include "inspector/image_view.h"
 #include "scan/image_description.h"
 #include "scan/scan_rules.h"
+#include "texts/image_messages.h"
+#include "veskarin/commands.h"
+#include "veskarin/veskarin_state.h"
 
 IconInspector inspector;
 
@@ -38,7 +38,7 @@ bool ShowEntry(HWND window, int index, bool resetZoom) {
     WaitCursor();
     const bool rendered = RenderIcon(window, index) && ReadIconSize(window, index);
     if (rendered) {
-        if (resetZoom) frame.zoomFactor = 1;
+        if (resetZoom) view.zoomFactor = 1;
         inspector.file.currentIndex = index;
         inspector.file.Publish();
         LayoutScrollBars(window);
@@ -71,21 +71,21 @@ bool ReadIconSize(HWND window, int index) {
     }
     uint8_t header[12] = {};
     source.ReadAt(inspector.file.table[static_cast<size_t>(index)].headerOffset, header, sizeof header);
-    frame.imageWidth = static_cast<int>(ReadS32(header + 4));
-    frame.imageHeight = static_cast<int>(ReadS32(header + 8) / 2);
+    view.imageWidth = static_cast<int>(ReadS32(header + 4));
+    view.imageHeight = static_cast<int>(ReadS32(header + 8) / 2);
     return true;
 }
 
 bool ShowIcon(HWND window, int index) {
     if (!LoadShownDib(window, frame.displayCopyPath, inspector.file.openPath.c_str())) return false;
-    if (LockDib(frame.dib)) {
-        frame.imageWidth = frame.dib.info->bmiHeader.biWidth;
-        frame.imageHeight = frame.dib.info->bmiHeader.biHeight;
+    if (LockDib(view.dib)) {
+        view.imageWidth = view.dib.info->bmiHeader.biWidth;
+        view.imageHeight = view.dib.info->bmiHeader.biHeight;
         const FoundImage& entry = inspector.file.table[static_cast<size_t>(index)];
         inspector.replaceableInfo = DescribeIcon(entry);
         SetWindowTextA(window, TitleLine(entry).c_str());
     }
-    UnlockDib(frame.dib);
+    UnlockDib(view.dib);
     return true;
 }
 

@@ -2,13 +2,13 @@
 
 #include "frame/button_bar.h"
 #include "frame/frame_state.h"
-#include "frame/image_view.h"
-#include "frame/search_notice.h"
 #include "frame/message_box.h"
-#include "veskarin/commands.h"
-#include "veskarin/veskarin_state.h"
+#include "inspector/image_view.h"
+#include "inspector/search_notice.h"
 #include "scan/image_scanner.h"
 #include "texts/search_messages.h"
+#include "veskarin/commands.h"
+#include "veskarin/veskarin_state.h"
 
 namespace {
 

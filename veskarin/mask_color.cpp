@@ -5,8 +5,8 @@
 #include "frame/mask_color_dialog.h"
 #include "frame/message_box.h"
 #include "veskarin/commands.h"
-#include "veskarin/veskarin_state.h"
 #include "veskarin/resource_ids.h"
+#include "veskarin/veskarin_state.h"
 
 void MaskColorCommand(HWND window) {
     MaskChoice choice{inspector.maskColor, inspector.maskIndex};

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "frame/frame_texts.h"
 #include "frame/open_dialog.h"
 #include "veskarin/commands.h"
-#include "frame/frame_texts.h"
 #include "veskarin/veskarin_texts.h"
 
 void OpenCommand(HWND window) {

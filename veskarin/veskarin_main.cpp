@@ -2,8 +2,9 @@
 
 #include "frame/about.h"
 #include "frame/frame_state.h"
-#include "frame/image_view.h"
 #include "frame/shell.h"
+#include "inspector/image_view.h"
+#include "inspector/window.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
 
@@ -50,11 +51,11 @@ const ProgramDescription kVeskarin{
     "VESKARIN", "Arv_elle", "Arvelle", "アルヴェル", "Icon [ ", "VESKARIN.EXE", "TORMALE_E.PDF", "TORMALE_J.PDF",
     true, false,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 11, 19, -1, kPreviousHover,
-    OnCommand, nullptr,
+    OnCommand,
 };
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return RunProgram(instance, showCommand, kVeskarin);
+    return RunInspector(instance, showCommand, kVeskarin);
 }

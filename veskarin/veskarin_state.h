@@ -5,8 +5,8 @@
 #include <string>
 
 #include "frame/frame_state.h"
-#include "frame/opened_file.h"
 #include "imaging/icon_render.h"
+#include "inspector/opened_file.h"
 
 // The icon inspector's own state, for the whole run.
 struct IconInspector {

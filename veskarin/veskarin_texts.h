@@ -3,8 +3,9 @@
 
 // The icon inspector's own words, English and Japanese side by side. The
 // texts it shares with other programs are the frame's (frame/frame_texts.h),
-// a search's (texts/search_messages.h), an image file's
-// (texts/image_messages.h) and a change in place's (texts/change_messages.h).
+// the inspectors' (inspector/texts.h), a search's (texts/search_messages.h),
+// an image file's (texts/image_messages.h) and a change in place's
+// (texts/change_messages.h).
 namespace veskarin_texts {
 
 // Open.

@@ -3,14 +3,14 @@
 #include <vector>
 
 #include "fileops/file_system.h"
-#include "frame/win32_file_system.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
-#include "frame/gallery_window.h"
-#include "frame/image_view.h"
 #include "frame/message_box.h"
+#include "frame/shell.h"
 #include "frame/topmost.h"
 #include "frame/wait_box.h"
+#include "frame/win32_file_system.h"
+#include "gallery/window.h"
 #include "imaging/bmp_layout.h"
 #include "texts/gallery_messages.h"
 #include "texts/image_messages.h"

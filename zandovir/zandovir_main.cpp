@@ -2,8 +2,9 @@
 
 #include "fileops/gallery_save.h"
 #include "frame/about.h"
-#include "frame/gallery_save_command.h"
-#include "frame/gallery_window.h"
+#include "frame/shell.h"
+#include "gallery/save_command.h"
+#include "gallery/window.h"
 #include "imaging/bmp_layout.h"
 #include "zandovir/zandovir_state.h"
 
@@ -38,7 +39,7 @@ void OnCommand(HWND window, int command) {
         case 105: SaveGalleryImages(window, kBitmapSave, false); break;
         case 106: ShowAbout(window); break;
         case 107: OpenReadme(window); break;
-        case 108: ShutDownGallery(window); break;
+        case 108: ShutDown(window); break;
     }
 }
 
@@ -46,7 +47,7 @@ const ProgramDescription kZandovir{
     "ZANDOVIR", "Estrivo", "Estrivo (for EXE/DLL)", "エストリヴォ (for EXE/DLL)", "", "ZANDOVIR.EXE", "ZANDOVIE.PDF",
     "ZANDOVIJ.PDF", false, false,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 8, 20, 0, 2,
-    OnCommand, GalleryWindowProc,
+    OnCommand,
 };
 
 const GalleryDescription kBitmapGallery{true, 440, 300, PaintBitmapPage, ReleaseBitmapPage};

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "frame/gdi_scope.h"
-#include "frame/progress_box.h"
+#include "gallery/progress_box.h"
 #include "imaging/thumbnail.h"
 #include "zandovir/resource_ids.h"
 
@@ -16,7 +16,7 @@ struct ThumbnailCell {
 };
 
 // The bitmap gallery's own state; the table, the page and the selection are
-// the frame's GalleryView.
+// the gallery window's GalleryView.
 struct BitmapGallery {
     ProgressBox progress{kProgressText};
     std::vector<ThumbnailCell> cells;  // the page shown, slot by slot

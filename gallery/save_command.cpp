@@ -1,16 +1,16 @@
-#include "frame/gallery_save_command.h"
+#include "gallery/save_command.h"
 
 #include "fileops/gallery_save.h"
-#include "frame/confirm_overwrite.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
-#include "frame/gallery_window.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/open_dialog.h"
 #include "frame/save_dialog.h"
 #include "frame/win32_file_system.h"
+#include "gallery/confirm_overwrite.h"
+#include "gallery/window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "frame/change_in_place.h"
+#include "inspector/change_in_place.h"
 
 #include "fileops/backup_numbering.h"
 #include "fileops/file_system.h"

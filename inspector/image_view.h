@@ -1,14 +1,14 @@
 #pragma once
 #include <windows.h>
 
-#include "frame/opened_file.h"
+#include "inspector/opened_file.h"
+#include "inspector/view_state.h"
 
 // The inspectors' image area below the bar: the start-up picture, then the
-// DibImage magnified by frame.zoomFactor and scrolled in image pixels.
+// DibImage magnified by view.zoomFactor and scrolled in image pixels.
 
-constexpr int kStartupWidth = 253;   // the inspectors' start-up picture
-constexpr int kStartupHeight = 221;
 constexpr int kMaxZoom = 10;
+
 
 void PaintView(HWND window);
 void LayoutScrollBars(HWND window);
@@ -32,10 +32,6 @@ void StepZoom(HWND window, const OpenedFile& file, int step, bool (*readSize)(HW
 // until Open. The tool forgets its own image first.
 void ShowNoImage(HWND window);
 // Reads the DIB file at `path` (the display copy, or the open file itself)
-// into frame.dib and repaints the image area; false after its message, which
+// into view.dib and repaints the image area; false after its message, which
 // names `openPath` when the file cannot be opened.
 bool LoadShownDib(HWND window, const char* path, const char* openPath);
-// Invalidates the client area below the bar, with erasing, and updates it.
-void RepaintImageArea(HWND window);
-// Invalidates a rectangle of the window (a button's place) and updates it.
-void RepaintRect(HWND window, int left, int top, int right, int bottom);

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "frame/progress_box.h"
+#include "gallery/progress_box.h"
 #include "scan/image_scanner.h"
 
 // The galleries' search of their source file with the progress box up

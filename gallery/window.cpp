@@ -1,4 +1,4 @@
-#include "frame/gallery_window.h"
+#include "gallery/window.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -169,12 +169,33 @@ void SelectCell(HWND window, LPARAM lParam) {
     UpdateGalleryButtons();
 }
 
+// The gallery's pictures, before the frame's release.
+void ReleaseView() {
+    description->releasePage();
+    gallery.startup.Reset();
+}
+
+LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: CreateGridWindow(window); return 0;
+        case WM_DESTROY: ReleaseFrame(window); return 0;
+        case WM_PAINT: PaintGallery(window); return 0;
+        case WM_SETCURSOR: SetCursorWithLabel(window, wParam, lParam); return 0;
+        case WM_COMMAND: RunCommand(window, wParam); return 0;
+        case WM_LBUTTONDOWN: SelectCell(window, lParam); return 0;
+        case kLiveGdiObjectsMessage: return LiveGdiObjects();
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+const ProgramFamily kGalleries{GalleryWindowProc, ReleaseView};
+
 }  // namespace
 
 int RunGallery(HINSTANCE instance, int showCommand, const ProgramDescription& program,
                const GalleryDescription& galleryDescription) {
     description = &galleryDescription;
-    return RunProgram(instance, showCommand, program);
+    return RunProgram(instance, showCommand, program, kGalleries);
 }
 
 void ClearSelection(HWND window) {
@@ -201,12 +222,6 @@ void UpdateGalleryButtons() {
     EnableBarButton("SaveAs", shown && last >= 0 && gallery.selectionShown);
 }
 
-void ShutDownGallery(HWND window) {
-    if (description != nullptr) description->releasePage();
-    gallery.startup.Reset();
-    ShutDown(window);
-}
-
 std::string ChooseGallerySource(HWND window) {
     static const OpenRules kRules{"EXE/DLL (*.exe;*.dll)\0*.exe;*.dll\0", nullptr, &frame_texts::kOpenMyself,
                                   &gallery_texts::kOpenWrongExtension};
@@ -217,17 +232,4 @@ bool SourceOpened(HWND window, const FileSource& file) {
     if (file.IsOpen()) return true;
     ShowMessage(window, SourceUnreadableMessage());
     return false;
-}
-
-LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE: CreateGridWindow(window); return 0;
-        case WM_DESTROY: ShutDownGallery(window); return 0;
-        case WM_PAINT: PaintGallery(window); return 0;
-        case WM_SETCURSOR: SetCursorWithLabel(window, wParam, lParam); return 0;
-        case WM_COMMAND: RunCommand(window, wParam); return 0;
-        case WM_LBUTTONDOWN: SelectCell(window, lParam); return 0;
-        case kLiveGdiObjectsMessage: return LiveGdiObjects();
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
 }

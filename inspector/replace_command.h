@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "fileops/in_place_change.h"
-#include "frame/opened_file.h"
-#include "frame/replace_dialog.h"
+#include "inspector/opened_file.h"
+#include "inspector/replace_dialog.h"
 
 // The inspectors' Replace, for the current entry of an image of the open
 // file (not in file mode): the dialog, the chosen image checked by `check`,

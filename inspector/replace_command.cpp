@@ -1,11 +1,11 @@
-#include "frame/replace_command.h"
+#include "inspector/replace_command.h"
 
 #include <cstdint>
 #include <vector>
 
-#include "frame/change_in_place.h"
 #include "frame/frame_state.h"
 #include "frame/message_box.h"
+#include "inspector/change_in_place.h"
 #include "texts/change_messages.h"
 
 void ReplaceCurrentImage(HWND window, const ReplaceDialog& dialog, const OpenedFile& file,

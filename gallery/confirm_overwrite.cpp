@@ -1,4 +1,4 @@
-#include "frame/confirm_overwrite.h"
+#include "gallery/confirm_overwrite.h"
 
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"

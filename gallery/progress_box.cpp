@@ -1,4 +1,4 @@
-#include "frame/progress_box.h"
+#include "gallery/progress_box.h"
 
 #include "frame/frame_state.h"
 

@@ -1,4 +1,4 @@
-#include "frame/search_notice.h"
+#include "inspector/search_notice.h"
 
 #include "frame/cursor.h"
 #include "frame/frame_state.h"

@@ -27,7 +27,7 @@ struct OpenedFile {
     // Previous and Next have an entry to go to.
     bool HasPrevious() const { return HasImage() && currentIndex > 0; }
     bool HasNext() const { return HasImage() && currentIndex < lastIndex; }
-    // Keeps the frame's view of the tool in step (buttons enabled by painting).
+    // Keeps the view's record of the tool in step (buttons enabled by painting).
     void Publish() const;
 };
 

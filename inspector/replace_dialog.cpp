@@ -1,13 +1,13 @@
-#include "frame/replace_dialog.h"
+#include "inspector/replace_dialog.h"
 
 #include <cstring>
 
 #include "frame/button_bar.h"
 #include "frame/file_dialog.h"
 #include "frame/frame_state.h"
-#include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
+#include "inspector/texts.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ UINT_PTR CALLBACK PanelHook(HWND panel, UINT message, WPARAM, LPARAM lParam) {
         case CDN_INITDONE:
             // The OK button is renamed through the dialog itself; the panel's
             // edits live in the panel (nothing of the dialog is moved or disabled).
-            SendMessageA(dialog, CDM_SETCONTROLTEXT, IDOK, reinterpret_cast<LPARAM>(frame_texts::kReplaceButton.Text(frame.japanese)));
+            SendMessageA(dialog, CDM_SETCONTROLTEXT, IDOK, reinterpret_cast<LPARAM>(inspector_texts::kReplaceButton.Text(frame.japanese)));
             SetDlgItemTextA(panel, s->rules->replaceableEdit, s->rules->replaceableWords.c_str());
             break;
         case CDN_SELCHANGE: OnSelectionChange(panel, dialog, *s); break;
@@ -68,7 +68,7 @@ Reply Confirm(HWND window, const ReplaceDialog& rules, const char* path, Selecti
         if (!rules.describe(path, s.words)) s.words.clear();
     }
     const std::string text = rules.replaceableLine + rules.replaceableWords + rules.selectedLine + s.words;
-    switch (MessageBoxA(window, text.c_str(), frame_texts::kReplaceConfirmation.Caption(frame.japanese), MB_ICONQUESTION | MB_YESNOCANCEL)) {
+    switch (MessageBoxA(window, text.c_str(), inspector_texts::kReplaceConfirmation.Caption(frame.japanese), MB_ICONQUESTION | MB_YESNOCANCEL)) {
         case IDYES: return Reply::Replace;
         case IDNO: return Reply::AskAgain;
         default: return Reply::End;
@@ -92,7 +92,7 @@ bool ChooseReplacement(HWND window, const ReplaceDialog& rules, char* path) {
             if (error == 0)
                 RepaintButton(window);
             else
-                ShowMessageFormatted(window, frame_texts::kReplaceDialogFailed, static_cast<unsigned long>(error));
+                ShowMessageFormatted(window, inspector_texts::kReplaceDialogFailed, static_cast<unsigned long>(error));
             return false;
         }
         RepaintButton(window);

@@ -1,12 +1,12 @@
-#include "frame/opened_file.h"
+#include "inspector/opened_file.h"
 
-#include "frame/frame_state.h"
+#include "inspector/view_state.h"
 
 void OpenedFile::Publish() const {
-    frame.tool.imagePresent = imagePresent;
-    frame.tool.currentIndex = currentIndex;
-    frame.tool.lastIndex = lastIndex;
-    frame.tool.fileMode = fileMode;
+    view.tool.imagePresent = imagePresent;
+    view.tool.currentIndex = currentIndex;
+    view.tool.lastIndex = lastIndex;
+    view.tool.fileMode = fileMode;
 }
 
 void ForgetTable(HWND window, OpenedFile& file) {
@@ -14,7 +14,7 @@ void ForgetTable(HWND window, OpenedFile& file) {
     file.currentIndex = -1;
     file.lastIndex = -1;
     file.Publish();
-    FreeDib(frame.dib);
+    FreeDib(view.dib);
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
 }
@@ -23,7 +23,7 @@ bool TakeTable(OpenedFile& file, const ScanResult& result) {
     file.table = result.entries;
     file.fileSize = result.fileSize;
     if (!TableFound(result) || result.entries.empty()) return false;
-    frame.zoomFactor = 1;
+    view.zoomFactor = 1;
     file.imagePresent = true;
     file.currentIndex = 0;
     file.lastIndex = static_cast<int>(result.entries.size()) - 1;

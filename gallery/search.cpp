@@ -1,4 +1,4 @@
-#include "frame/gallery_search.h"
+#include "gallery/search.h"
 
 #include "frame/cursor.h"
 #include "frame/message_box.h"

@@ -49,7 +49,6 @@ constexpr UINT kLiveGdiObjectsMessage = WM_APP + 71;
 
 int RunGallery(HINSTANCE instance, int showCommand, const ProgramDescription& program,
                const GalleryDescription& gallery);
-LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Removes the selection and its frame at once (before Open, Previous, Next).
 void ClearSelection(HWND window);
@@ -57,8 +56,6 @@ void ClearSelection(HWND window);
 void LeaveStartupPicture();
 // Previous, Next, Save All and Save As follow the page and the selection.
 void UpdateGalleryButtons();
-// Releases the gallery's pictures, then the frame's ShutDown.
-void ShutDownGallery(HWND window);
 // The Open dialog and its checks for an EXE or DLL; "" when the user gave up
 // or was refused (nothing of the open file changes then).
 std::string ChooseGallerySource(HWND window);

@@ -1,0 +1,3 @@
+#include "inspector/view_state.h"
+
+InspectorView view;
