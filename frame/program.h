@@ -36,6 +36,17 @@ struct ProgramHooks {
     void (*updateOwnButtons)();
 };
 
+// An item a program adds to its main window's system menu (the menu under
+// the title bar's icon; the programs have no other menu). Chosen, it runs
+// `choose`, the command a button or key runs too.
+struct SystemMenuItem {
+    UINT id;              // a multiple of 16 below 0xF000: the system's own ids lie above
+    TextPair label;
+    void (*choose)(HWND window);
+    bool (*enabled)();    // nullptr: always enabled; otherwise greyed while false
+    bool (*checked)();    // nullptr: not a check item
+};
+
 struct ProgramDescription {
     const char* className;       // "VESKARIN"
     const char* initialTitle;    // "Arv_elle": never matches the single-instance test
@@ -62,6 +73,9 @@ struct ProgramDescription {
     // What a program with a modeless tool window of its own adds to the
     // inspectors' main window; nullptr: nothing.
     const ProgramHooks* hooks = nullptr;
+    // The program's own items of the system menu, after the frame's.
+    const SystemMenuItem* menuItems = nullptr;
+    int menuItemCount = 0;
 };
 
 // What a family of programs (the inspectors, the galleries) gives the frame:

@@ -5,6 +5,7 @@
 
 #include "frame/button_bar.h"
 #include "frame/frame_state.h"
+#include "frame/system_menu.h"
 #include "framecore/window_geometry.h"
 
 FrameState frame;
@@ -76,6 +77,7 @@ int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& pr
                                   frame.windowWidth, frame.windowHeight, nullptr, nullptr, instance, nullptr);
     if (window == nullptr || !IsWindow(window)) return 0;
     frame.mainWindow = window;
+    AddSystemMenuItems(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     CreateBar(window, program);

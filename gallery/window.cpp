@@ -12,6 +12,7 @@
 #include "frame/message_box.h"
 #include "frame/open_dialog.h"
 #include "frame/shell.h"
+#include "frame/system_menu.h"
 #include "texts/gallery_messages.h"
 #include "texts/image_messages.h"
 
@@ -183,6 +184,12 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_SETCURSOR: SetCursorWithLabel(window, wParam, lParam); return 0;
         case WM_COMMAND: RunCommand(window, wParam); return 0;
         case WM_LBUTTONDOWN: SelectCell(window, lParam); return 0;
+        case WM_INITMENUPOPUP:
+            if (HIWORD(lParam)) UpdateSystemMenuItems(reinterpret_cast<HMENU>(wParam));
+            break;
+        case WM_SYSCOMMAND:
+            if (ChooseSystemMenuItem(window, wParam)) return 0;
+            break;
         case kLiveGdiObjectsMessage: return LiveGdiObjects();
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -9,6 +9,7 @@
 #include "frame/frame_state.h"
 #include "frame/guards.h"
 #include "frame/shell.h"
+#include "frame/system_menu.h"
 #include "inspector/image_view.h"
 
 namespace {
@@ -106,7 +107,11 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
         case WM_COMMAND: RunCommand(window, wParam); return 0;
         case WM_HSCROLL: ScrollView(window, wParam, true); return 0;
         case WM_VSCROLL: ScrollView(window, wParam, false); return 0;
+        case WM_INITMENUPOPUP:
+            if (HIWORD(lParam)) UpdateSystemMenuItems(reinterpret_cast<HMENU>(wParam));
+            break;
         case WM_SYSCOMMAND:
+            if (ChooseSystemMenuItem(window, wParam)) return 0;
             if (hooks != nullptr && hooks->onSystemCommand != nullptr) hooks->onSystemCommand(window, wParam);
             break;
         case WM_USER:

@@ -1,0 +1,42 @@
+#include "frame/system_menu.h"
+
+#include "frame/frame_state.h"
+
+namespace {
+
+template <typename Visit>
+void ForEachItem(Visit visit) {
+    for (int i = 0; i < frame.program->menuItemCount; ++i) visit(frame.program->menuItems[i]);
+}
+
+}  // namespace
+
+void AddSystemMenuItems(HWND window) {
+    if (frame.program->menuItemCount == 0) return;
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (menu == nullptr) return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ForEachItem([&](const SystemMenuItem& item) {
+        AppendMenuA(menu, MF_STRING, item.id, item.label.Text(frame.japanese));
+    });
+}
+
+void UpdateSystemMenuItems(HMENU menu) {
+    ForEachItem([&](const SystemMenuItem& item) {
+        const bool enabled = item.enabled == nullptr || item.enabled();
+        EnableMenuItem(menu, item.id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        if (item.checked != nullptr)
+            CheckMenuItem(menu, item.id, MF_BYCOMMAND | (item.checked() ? MF_CHECKED : MF_UNCHECKED));
+    });
+}
+
+bool ChooseSystemMenuItem(HWND window, WPARAM command) {
+    const UINT id = static_cast<UINT>(command & 0xFFF0);
+    bool chosen = false;
+    ForEachItem([&](const SystemMenuItem& item) {
+        if (chosen || item.id != id) return;
+        chosen = true;
+        if (item.enabled == nullptr || item.enabled()) item.choose(window);
+    });
+    return chosen;
+}

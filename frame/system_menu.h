@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+#include "frame/program.h"
+
+// The items a program adds to its main window's system menu.
+
+// Appends the items, after a separator, once the main window exists.
+void AddSystemMenuItems(HWND window);
+// WM_INITMENUPOPUP of the system menu: greys and checks the items as they stand now.
+void UpdateSystemMenuItems(HMENU menu);
+// WM_SYSCOMMAND: runs the item chosen; false when it is none of ours.
+bool ChooseSystemMenuItem(HWND window, WPARAM command);
