@@ -184,6 +184,12 @@ void EnableBarButton(const char* base, bool enabled) {
     if (button != nullptr) EnableWindow(button, enabled ? TRUE : FALSE);
 }
 
+int BarCommand(const char* base) {
+    for (int i = 0; i < frame.program->buttonCount && i < kMaxButtons; ++i)
+        if (std::strcmp(frame.program->buttons[i].base, base) == 0) return frame.program->buttons[i].command;
+    return 0;
+}
+
 void RepaintBarButton(HWND mainWindow, const char* base) {
     for (int i = 0; i < frame.program->buttonCount && i < kMaxButtons; ++i) {
         const BarButtonPlace& place = frame.program->buttons[i];

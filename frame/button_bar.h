@@ -11,6 +11,8 @@ LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
 // The bar button with this bitmap base name ("Prev"), or nullptr.
 HWND BarButton(const char* base);
 void EnableBarButton(const char* base, bool enabled);
+// The command of the bar button with this base name, or 0 when there is none.
+int BarCommand(const char* base);
 // Repaints the main window's area of a bar button (after a modal dialog of
 // its command closed), so that the button is drawn in its new state at once.
 void RepaintBarButton(HWND mainWindow, const char* base);

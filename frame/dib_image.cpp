@@ -28,12 +28,7 @@ DWORD ReadUpTo(HANDLE file, void* out, DWORD count) {
 
 // The message of a refused file; false, so that callers can return it.
 bool Refuse(DibImage& dib, HWND owner, DibStatus status, const DibFileHeader& header) {
-    if (const Message* message = DibMessage(status)) {
-        if (status == DibStatus::BadMagic)
-            ShowMessageFormatted(owner, *message, static_cast<unsigned>(header.type));
-        else
-            ShowMessage(owner, *message);
-    }
+    ShowDibRefusal(owner, status, header);
     FreeDib(dib);
     return false;
 }
@@ -56,6 +51,15 @@ void UnlockDib(DibImage& dib) {
     dib.info = nullptr;
     dib.colors = nullptr;
     dib.bits = nullptr;
+}
+
+void ShowDibRefusal(HWND owner, DibStatus status, const DibFileHeader& header) {
+    const Message* message = DibMessage(status);
+    if (message == nullptr) return;
+    if (status == DibStatus::BadMagic)
+        ShowMessageFormatted(owner, *message, static_cast<unsigned>(header.type));
+    else
+        ShowMessage(owner, *message);
 }
 
 void FreeDib(DibImage& dib) {

@@ -43,3 +43,5 @@ bool ReadDibFile(DibImage& dib, HWND owner, HANDLE file);
 bool LockDib(DibImage& dib);
 void UnlockDib(DibImage& dib);
 void FreeDib(DibImage& dib);
+// The message of a BMP file refused for display, owned by `owner`.
+void ShowDibRefusal(HWND owner, DibStatus status, const DibFileHeader& header);

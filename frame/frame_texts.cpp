@@ -41,4 +41,8 @@ const Message kOpenRemovable{"Unable to open a file in the removable (or remote)
                              MessageIcon::Warning};
 const TextPair kOpenTitle{"Select a file to open.", "オープンするファイルの選択"};
 
+const TextPair kCopyItem{"Copy", "コピー"};
+const Message kCopyFailed{"Unable to copy the picture to the clipboard.", "Error",
+                          "画像をクリップボードにコピーできません.", "エラー", MessageIcon::Error};
+
 }  // namespace frame_texts

@@ -25,4 +25,7 @@ extern const Message kMaskColorDialogFailed;
 extern const Message kOpenDialogFailed;  // format: the error code
 extern const Message kOpenRemovable;
 extern const TextPair kOpenTitle;
+// Copy (the system menu's item and Ctrl+C).
+extern const TextPair kCopyItem;
+extern const Message kCopyFailed;
 }  // namespace frame_texts

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "frame/button_bar.h"
+#include "frame/dropped_file.h"
 #include "frame/file_dialog.h"
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
@@ -38,6 +39,9 @@ Check CheckChoice(HWND window, const OpenRules& rules, const char* path) {
 }  // namespace
 
 std::string ChooseFileToOpen(HWND window, const OpenRules& rules) {
+    // A dropped file meets the same checks; one it fails is refused.
+    const std::string& dropped = DroppedFile();
+    if (!dropped.empty()) return CheckChoice(window, rules, dropped.c_str()) == Check::Accepted ? dropped : "";
     char path[kPathSize];
     for (;;) {
         OPENFILENAMEA dialog = FileDialog(window, rules.filter, frame_texts::kOpenTitle.Text(frame.japanese), path);

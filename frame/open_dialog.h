@@ -16,7 +16,8 @@ struct OpenRules {
 
 // Shows the dialog until an acceptable file is chosen (a wrong extension or a
 // missing file asks again). Returns the chosen path, or "" when the dialog was
-// left or the choice refused, its message shown. Nothing of the open file is
+// left or the choice refused, its message shown. While Open runs for a file
+// dropped on the window, that file is the choice, without the dialog. Nothing of the open file is
 // touched either way: the caller commits to the new file only once its search
 // has accepted it.
 std::string ChooseFileToOpen(HWND window, const OpenRules& rules);

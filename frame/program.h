@@ -79,8 +79,11 @@ struct ProgramDescription {
 };
 
 // What a family of programs (the inspectors, the galleries) gives the frame:
-// its main window procedure and what its view releases at shutdown.
+// its main window procedure, what its view releases at shutdown and the
+// picture that Copy puts on the clipboard.
 struct ProgramFamily {
     WNDPROC windowProc;
     void (*releaseView)();  // before the frame's own release; may be nullptr
+    bool (*canCopy)();      // a picture is shown that Copy can take
+    void (*copyPicture)(HWND window);
 };

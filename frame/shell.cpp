@@ -1,9 +1,13 @@
 #include "frame/shell.h"
 
+#include <shellapi.h>
+
 #include <cstring>
 #include <string>
 
+#include "frame/busy.h"
 #include "frame/button_bar.h"
+#include "frame/command_keys.h"
 #include "frame/frame_state.h"
 #include "frame/system_menu.h"
 #include "framecore/window_geometry.h"
@@ -78,6 +82,7 @@ int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& pr
     if (window == nullptr || !IsWindow(window)) return 0;
     frame.mainWindow = window;
     AddSystemMenuItems(window);
+    DragAcceptFiles(window, TRUE);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     CreateBar(window, program);
@@ -85,6 +90,7 @@ int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& pr
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (frame.modelessDialog != nullptr && IsDialogMessageA(frame.modelessDialog, &message)) continue;
+        if (RunCommandKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -128,6 +134,7 @@ void SetCursorWithLabel(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 void RunCommand(HWND window, WPARAM wParam) {
+    CommandScope command;
     HideHoverLabel(window);
     frame.program->onCommand(window, LOWORD(wParam));
 }

@@ -1,18 +1,24 @@
 #include "frame/system_menu.h"
 
+#include "frame/busy.h"
+#include "frame/clipboard.h"
 #include "frame/frame_state.h"
+#include "frame/frame_texts.h"
 
 namespace {
 
+// The frame's own item, in every program: the picture onto the clipboard.
+const SystemMenuItem kCopy{0x0100, frame_texts::kCopyItem, CopyPicture, CanCopyPicture, nullptr};
+
 template <typename Visit>
 void ForEachItem(Visit visit) {
+    visit(kCopy);
     for (int i = 0; i < frame.program->menuItemCount; ++i) visit(frame.program->menuItems[i]);
 }
 
 }  // namespace
 
 void AddSystemMenuItems(HWND window) {
-    if (frame.program->menuItemCount == 0) return;
     HMENU menu = GetSystemMenu(window, FALSE);
     if (menu == nullptr) return;
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -36,6 +42,7 @@ bool ChooseSystemMenuItem(HWND window, WPARAM command) {
     ForEachItem([&](const SystemMenuItem& item) {
         if (chosen || item.id != id) return;
         chosen = true;
+        CommandScope running;
         if (item.enabled == nullptr || item.enabled()) item.choose(window);
     });
     return chosen;

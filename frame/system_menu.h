@@ -3,7 +3,8 @@
 
 #include "frame/program.h"
 
-// The items a program adds to its main window's system menu.
+// The items of the main window's system menu beyond the system's own: the
+// frame's Copy, then the program's.
 
 // Appends the items, after a separator, once the main window exists.
 void AddSystemMenuItems(HWND window);

@@ -5,7 +5,9 @@
 
 #include "fileops/backup_numbering.h"
 #include "frame/button_bar.h"
+#include "frame/clipboard.h"
 #include "frame/detection.h"
+#include "frame/dropped_file.h"
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
@@ -170,6 +172,24 @@ void SelectCell(HWND window, LPARAM lParam) {
     UpdateGalleryButtons();
 }
 
+bool CellSelected() {
+    return frame.viewMode == 1 && gallery.selectionShown && gallery.selectedIndex >= 0 &&
+           gallery.selectedIndex <= gallery.LastIndex();
+}
+
+// Copy: the selected cell's image.
+void CopyCell(HWND window) {
+    if (!CellSelected()) return;
+    FileSource file(gallery.openPath);
+    if (!SourceOpened(window, file)) return;
+    std::vector<uint8_t> bmp;
+    if (description->cellPicture(file, gallery.table[static_cast<size_t>(gallery.selectedIndex)], bmp) != ImageRead::Ok) {
+        ShowMessage(window, SourceUnreadableMessage());
+        return;
+    }
+    PutBmpFileOnClipboard(window, bmp);
+}
+
 // The gallery's pictures, before the frame's release.
 void ReleaseView() {
     description->releasePage();
@@ -184,6 +204,7 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_SETCURSOR: SetCursorWithLabel(window, wParam, lParam); return 0;
         case WM_COMMAND: RunCommand(window, wParam); return 0;
         case WM_LBUTTONDOWN: SelectCell(window, lParam); return 0;
+        case WM_DROPFILES: OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_INITMENUPOPUP:
             if (HIWORD(lParam)) UpdateSystemMenuItems(reinterpret_cast<HMENU>(wParam));
             break;
@@ -195,7 +216,7 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-const ProgramFamily kGalleries{GalleryWindowProc, ReleaseView};
+const ProgramFamily kGalleries{GalleryWindowProc, ReleaseView, CellSelected, CopyCell};
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "frame/program.h"
 #include "framecore/window_geometry.h"
 #include "imaging/grid_layout.h"
+#include "imaging/image_block.h"
 #include "scan/byte_source.h"
 #include "scan/found_image.h"
 
@@ -21,6 +22,8 @@ struct GalleryDescription {
     int startupWidth, startupHeight;  // IBMP_1
     void (*paintPage)(HDC dc);        // draws the page shown (viewMode 1)
     void (*releasePage)();            // frees what the page holds (shutdown)
+    // Copy: the BMP file of an image as its cell shows it, at its own size.
+    ImageRead (*cellPicture)(ByteSource& file, const FoundImage& entry, std::vector<uint8_t>& bmp);
 };
 
 // The state both galleries keep, for the whole run.

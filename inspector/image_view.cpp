@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "frame/button_bar.h"
+#include "frame/clipboard.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/message_box.h"
@@ -261,4 +262,12 @@ bool LoadShownDib(HWND window, const char* path, const char* openPath) {
     if (!read) return false;
     RepaintImageArea(window);
     return true;
+}
+
+bool ImageShown() { return frame.viewMode == 1 && view.dib.block != nullptr; }
+
+void CopyShownImage(HWND window) {
+    if (!ImageShown()) return;
+    if (LockDib(view.dib)) PutDibOnClipboard(window, view.dib.info, view.dib.bits);
+    UnlockDib(view.dib);
 }

@@ -31,6 +31,9 @@ void StepZoom(HWND window, const OpenedFile& file, int step, bool (*readSize)(HW
 // again): no picture, the program's name as title, the image commands off
 // until Open. The tool forgets its own image first.
 void ShowNoImage(HWND window);
+// Copy: an image is painted, and it goes onto the clipboard at its own size.
+bool ImageShown();
+void CopyShownImage(HWND window);
 // Reads the DIB file at `path` (the display copy, or the open file itself)
 // into view.dib and repaints the image area; false after its message, which
 // names `openPath` when the file cannot be opened.

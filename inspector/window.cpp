@@ -5,7 +5,9 @@
 
 #include "fileops/backup_numbering.h"
 #include "fileops/file_system.h"
+#include "frame/busy.h"
 #include "frame/detection.h"
+#include "frame/dropped_file.h"
 #include "frame/frame_state.h"
 #include "frame/guards.h"
 #include "frame/shell.h"
@@ -114,15 +116,19 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
             if (ChooseSystemMenuItem(window, wParam)) return 0;
             if (hooks != nullptr && hooks->onSystemCommand != nullptr) hooks->onSystemCommand(window, wParam);
             break;
+        case WM_DROPFILES: OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_USER:
         case WM_USER + 1:
-            if (hooks != nullptr && hooks->onUserMessage != nullptr) hooks->onUserMessage(window, message - WM_USER);
+            if (hooks != nullptr && hooks->onUserMessage != nullptr) {
+                CommandScope running;
+                hooks->onUserMessage(window, message - WM_USER);
+            }
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-const ProgramFamily kInspectors{InspectorWindowProc, ReleaseView};
+const ProgramFamily kInspectors{InspectorWindowProc, ReleaseView, ImageShown, CopyShownImage};
 
 }  // namespace
 

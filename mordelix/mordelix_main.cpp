@@ -6,6 +6,7 @@
 #include "gallery/save_command.h"
 #include "gallery/window.h"
 #include "imaging/ico_layout.h"
+#include "imaging/icon_render.h"
 #include "mordelix/mordelix_state.h"
 
 IconGallery icons;
@@ -52,7 +53,13 @@ const ProgramDescription kMordelix{
     OnCommand,
 };
 
-const GalleryDescription kIconGallery{false, 430, 308, PaintIconPage, ReleaseIconPage};
+const GalleryDescription kIconGallery{
+    false, 430, 308, PaintIconPage, ReleaseIconPage,
+    // The icon as the inspector shows it: its mask in the mask colour.
+    [](ByteSource& file, const FoundImage& entry, std::vector<uint8_t>& bmp) {
+        return RenderIconDisplayCopy(file, entry, icons.mask.color, bmp);
+    },
+};
 
 }  // namespace
 

@@ -50,7 +50,10 @@ const ProgramDescription kZandovir{
     OnCommand,
 };
 
-const GalleryDescription kBitmapGallery{true, 440, 300, PaintBitmapPage, ReleaseBitmapPage};
+const GalleryDescription kBitmapGallery{
+    true, 440, 300, PaintBitmapPage, ReleaseBitmapPage,
+    [](ByteSource& file, const FoundImage& entry, std::vector<uint8_t>& bmp) { return BuildBitmapFile(file, entry, bmp); },
+};
 
 }  // namespace
 

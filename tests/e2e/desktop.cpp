@@ -136,6 +136,48 @@ Capture CaptureClient(HWND window) {
     return capture;
 }
 
+Capture ClipboardPicture() {
+    Capture picture;
+    if (!OpenClipboard(nullptr)) return picture;
+    HANDLE data = GetClipboardData(CF_DIB);
+    const auto* header = data != nullptr ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(data)) : nullptr;
+    if (header != nullptr) {
+        const SIZE_T size = GlobalSize(data);
+        const int width = header->biWidth, height = header->biHeight;
+        const size_t row = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+        if (header->biSize == sizeof(BITMAPINFOHEADER) && header->biBitCount == 24 &&
+            header->biCompression == BI_RGB && width > 0 && height > 0 &&
+            size >= sizeof(BITMAPINFOHEADER) + row * static_cast<size_t>(height)) {
+            const auto* bits = reinterpret_cast<const unsigned char*>(header + 1);
+            picture.width = width;
+            picture.height = height;
+            for (int y = 0; y < height; ++y)  // bottom-up rows
+                for (int x = 0; x < width; ++x) {
+                    const unsigned char* p = bits + static_cast<size_t>(height - 1 - y) * row + 3 * static_cast<size_t>(x);
+                    picture.pixels.push_back(RGB(p[2], p[1], p[0]));
+                }
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return picture;
+}
+
+void EmptyTheClipboard() {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+void PressKey(HWND window, UINT virtualKey) {
+    PostMessageA(window, WM_KEYDOWN, virtualKey, 1);
+    PostMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void TypeCharacter(HWND window, char character) {
+    PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1);
+}
+
 std::vector<unsigned char> ReadBytes(const std::string& path) {
     std::vector<unsigned char> bytes;
     FILE* file = std::fopen(path.c_str(), "rb");

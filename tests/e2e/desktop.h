@@ -62,6 +62,16 @@ struct Capture {
 };
 Capture CaptureClient(HWND window);
 
+// The picture on the clipboard, as a 24-bit CF_DIB (the programs' Copy);
+// width 0 when there is none or it is of another kind.
+Capture ClipboardPicture();
+void EmptyTheClipboard();
+
+// Keys as the message loop of the program's thread meets them: a key pressed
+// (WM_KEYDOWN, then WM_KEYUP), or a character typed (WM_CHAR: "+", or 3 for Ctrl+C).
+void PressKey(HWND window, UINT virtualKey);
+void TypeCharacter(HWND window, char character);
+
 // Bytes of a file; empty when it cannot be read.
 std::vector<unsigned char> ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);

@@ -17,6 +17,7 @@
 #include "scan/image_description.h"
 #include "scan/image_scanner.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/explorer.h"
 
 namespace {
 
@@ -648,6 +649,146 @@ TEST(Veskarin, OpenRefusesItsOwnFileAndOtherExtensions) {
     PressDialogButton(again, IDCANCEL);
     EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
     EXPECT_EQ(v.Title(), "Arvelle");
+}
+
+// The picture on the clipboard is icon `index` as its display copy holds it.
+bool ClipboardHoldsIcon(const std::string& path, int index, ColorRef mask) {
+    const Expected expected = Rendered(path, index, mask);
+    const Capture copied = ClipboardPicture();
+    if (copied.width != expected.width || copied.height != expected.height) return false;
+    for (int y = 0; y < expected.height; ++y)
+        for (int x = 0; x < expected.width; ++x)
+            if (copied.At(x, y) != BmpPixel(expected.bmp, x, y)) return false;
+    return true;
+}
+
+// A file dropped from Explorer meets every check of the Open dialog, with
+// its message; a refused one, or one dropped while a command runs, changes nothing.
+TEST(Veskarin, AFileDroppedOnTheWindowOpensAsIfChosenInTheOpenDialog) {
+    std::vector<uint8_t> ico;
+    FileSource file(Sample());
+    ASSERT_EQ(BuildIconFile(file, Icons(Sample())[0], ico), ImageRead::Ok);
+    const std::string one = Work("dropped.ico");
+    WriteBytes(one, std::vector<unsigned char>(ico.begin(), ico.end()));
+    ico[4] = 2;  // idCount: two images
+    const std::string two = Work("dropped-pair.ico");
+    WriteBytes(two, std::vector<unsigned char>(ico.begin(), ico.end()));
+    const std::string text = Work("dropped.txt");
+    WriteBytes(text, {'h', 'i'});
+
+    Veskarin v;
+    ASSERT_TRUE(DropFiles(v.Window(), {Sample()}));
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 0, 1, kDarkCyan); }, 5000));
+
+    struct Refusal {
+        std::string path;
+        const char* caption;
+        const char* message;
+    };
+    const Refusal refusals[] = {
+        {text, "Error", "Select a file with EXE, DLL, or ICO extension."},
+        {Setting("VESKARIN_EXE"), "Error", "Unable to open myself."},
+        {Work("gone.dll"), "Error", "No selected file in the directory."},
+        {two, "Error", "More than one icon contained in the file."},
+        {"R:\\sample.exe", "Warning", "Unable to open a file in the removable (or remote) disk."},
+    };
+    for (const Refusal& refusal : refusals) {
+        ASSERT_TRUE(DropFiles(v.Window(), {refusal.path}));
+        EXPECT_EQ(v.Answer(refusal.caption), refusal.message) << refusal.path;
+        EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); })) << refusal.path;  // no dialog comes back
+        EXPECT_EQ(v.Title(), Title(Sample(), 0)) << refusal.path;
+    }
+    EXPECT_TRUE(v.Enabled(kNext) && v.Enabled(kSaveAs));
+
+    // Of several files, the first; the .ico shows without an offset.
+    ASSERT_TRUE(DropFiles(v.Window(), {one, Sample()}));
+    EXPECT_TRUE(v.WaitForTitle("Icon [ 32 x 32 x 16 (766 Bytes) ]")) << v.Title();
+
+    // While a message box of Help is up, a drop is ignored.
+    v.Press(kHelp);
+    HWND box = FindDialog(v.Process(), "Error");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(DropFiles(v.Window(), {Sample()}));
+    Sleep(500);
+    PressDialogButton(box, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    Sleep(500);
+    EXPECT_EQ(v.Title(), "Icon [ 32 x 32 x 16 (766 Bytes) ]");
+    EXPECT_TRUE(v.NoDialogs());
+}
+
+// Ctrl+C and the system menu's Copy put the icon shown on the clipboard at
+// its own size, with the mask colour; with nothing shown they do nothing.
+TEST(Veskarin, CopyPutsTheIconShownOnTheClipboard) {
+    Veskarin v;
+    EmptyTheClipboard();
+    const MenuItemSeen item = SystemMenuItem(v.Window(), "Copy");
+    ASSERT_NE(item.id, 0u) << "no Copy in the system menu";
+    EXPECT_TRUE(item.grayed);
+    TypeCharacter(v.Window(), 3);  // Ctrl+C
+    PostMessageA(v.Window(), WM_SYSCOMMAND, item.id, 0);
+    Sleep(500);
+    EXPECT_EQ(ClipboardPicture().width, 0);
+
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.Press(kNext);
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 1)));
+    v.Press(kZoomIn);  // the copy is at the icon's own size
+    ASSERT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 2, kDarkCyan); }, 5000));
+    EXPECT_FALSE(SystemMenuItem(v.Window(), "Copy").grayed);
+    TypeCharacter(v.Window(), 3);
+    EXPECT_TRUE(WaitFor([&] { return ClipboardHoldsIcon(Sample(), 1, kDarkCyan); }, 5000));
+
+    v.Press(kNext);
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 2)));
+    PostMessageA(v.Window(), WM_SYSCOMMAND, item.id, 0);
+    EXPECT_TRUE(WaitFor([&] { return ClipboardHoldsIcon(Sample(), 2, kDarkCyan); }, 5000));
+}
+
+// Each key runs its button's command exactly when the button is enabled.
+TEST(Veskarin, KeysRunTheirButtonsCommandsWhenTheButtonsAreEnabled) {
+    Veskarin v;
+    PressKey(v.Window(), VK_RIGHT);  // nothing to show yet
+    TypeCharacter(v.Window(), '+');
+    Sleep(300);
+    EXPECT_EQ(v.Title(), "Arvelle");
+    TypeCharacter(v.Window(), 15);  // Ctrl+O
+    HWND open = FindDialog(v.Process(), "Select a file to open.");
+    ASSERT_NE(open, nullptr);
+    AnswerFileDialog(open, Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+
+    PressKey(v.Window(), VK_LEFT);  // Previous is off on the first icon
+    Sleep(300);
+    EXPECT_EQ(v.Title(), Title(Sample(), 0));
+    PressKey(v.Window(), VK_RIGHT);
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 1))) << v.Title();
+    PressKey(v.Window(), VK_NEXT);  // Page Down
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 2))) << v.Title();
+    PressKey(v.Window(), VK_NEXT);  // Next is off on the last icon
+    Sleep(300);
+    EXPECT_EQ(v.Title(), Title(Sample(), 2));
+    PressKey(v.Window(), VK_PRIOR);  // Page Up
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 1))) << v.Title();
+
+    TypeCharacter(v.Window(), '+');
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 2, kDarkCyan); }, 5000));
+    TypeCharacter(v.Window(), '-');
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 1, kDarkCyan); }, 5000));
+    TypeCharacter(v.Window(), '-');  // Zoom Out is off at zoom 1
+    TypeCharacter(v.Window(), '+');
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 1, 2, kDarkCyan); }, 5000));
+
+    TypeCharacter(v.Window(), 19);  // Ctrl+S
+    HWND save = FindDialog(v.Process(), "Assign an icon file to save.");
+    ASSERT_NE(save, nullptr);
+    PressDialogButton(save, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    PressKey(v.Window(), VK_F1);
+    EXPECT_EQ(v.Answer("Error"), "Install the readme file (TORMALE_E.PDF)\nin the same directory.");
+    EXPECT_EQ(v.Title(), Title(Sample(), 1));
 }
 
 TEST(Japanese, TitleAndMessagesAreJapanese) {

@@ -1,0 +1,23 @@
+#include "frame/busy.h"
+
+#include <shellapi.h>
+
+namespace {
+
+int depth = 0;
+
+void DiscardWaitingDrops() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_DROPFILES, WM_DROPFILES, PM_REMOVE))
+        DragFinish(reinterpret_cast<HDROP>(message.wParam));
+}
+
+}  // namespace
+
+CommandScope::CommandScope() { ++depth; }
+
+CommandScope::~CommandScope() {
+    if (--depth == 0) DiscardWaitingDrops();
+}
+
+bool CommandRunning(HWND mainWindow) { return depth > 0 || !IsWindowEnabled(mainWindow); }
