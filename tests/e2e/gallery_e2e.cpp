@@ -18,8 +18,9 @@
 #include "imaging/ico_layout.h"
 #include "imaging/icon_grid_page.h"
 #include "imaging/thumbnail.h"
-#include "scan/image_scanner.h"
+#include "scan/modern_icons.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/todays_icons.h"
 
 namespace {
 
@@ -27,10 +28,12 @@ constexpr UINT kLiveGdiObjectsMessage = WM_APP + 71;  // the galleries' test hoo
 constexpr ColorRef kDarkCyan = 0x808000;
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 
-std::vector<FoundImage> Found(const std::string& path, SearchKind kind) {
+std::vector<FoundImage> Found(const std::string& path, SearchKind kind, bool allKinds = false) {
     ScanOptions options;
     options.kind = kind;
-    return ScanFile(path, options).entries;
+    options.allKinds = allKinds;
+    FileSource file(path);
+    return ScanAllKinds(file, options).entries;
 }
 
 // A DLL of `count` icons: the three of sample.exe, one after the other.
@@ -129,10 +132,10 @@ public:
         : Gallery("MORDELIX_EXE", "MORDELIX", title, kIconButtons) {}
 
     // The page picture the program should show for `page` of `path`.
-    std::vector<uint8_t> ExpectedPage(const std::string& path, int page, ColorRef mask) const {
+    std::vector<uint8_t> ExpectedPage(const std::string& path, int page, ColorRef mask, bool allKinds) const {
         std::vector<uint8_t> file = BlankPageFile(layout.columns, layout.rows);
         PagePixels pixels = PixelsOfPage(file.data() + 54, file.size() - 54, layout.columns, layout.rows);
-        const std::vector<FoundImage> icons = Found(path, SearchKind::GalleryIcons);
+        const std::vector<FoundImage> icons = Found(path, SearchKind::GalleryIcons, allKinds);
         FileSource source(path);
         const PageRange range = PageEntries(layout, page, static_cast<int>(icons.size()) - 1);
         for (int k = range.first; k <= range.last; ++k)
@@ -141,14 +144,48 @@ public:
         return file;
     }
     // Every pixel of the page picture is on screen where the grid lies.
-    bool ShowsPage(const std::string& path, int page, ColorRef mask = kDarkCyan) const {
-        const std::vector<uint8_t> expected = ExpectedPage(path, page, mask);
+    // (`allKinds`: the page of the search with the option on.)
+    bool ShowsPage(const std::string& path, int page, ColorRef mask = kDarkCyan, bool allKinds = false) const {
+        const std::vector<uint8_t> expected = ExpectedPage(path, page, mask, allKinds);
         const Capture shot = CaptureClient(Window());
         const int width = layout.columns * 65 + 1, height = layout.rows * 65 + 1;
         if (shot.width < layout.Left() + width || shot.height < layout.Top() + height) return false;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 if (shot.At(layout.Left() + x, layout.Top() + y) != BmpPixel(expected, x, y)) return false;
+        return true;
+    }
+    // The cells of the first page that hold 32-bit and PNG icons are, pixel
+    // for pixel, those of imgscan's contact sheet of the `listed` icons (their
+    // 64 x 64 interiors). (Classic icons: the sheet shows their display copy,
+    // whose mask pixels take the nearest palette colour; the gallery, the mask
+    // colour itself.)
+    bool ShowsSheet(const RgbaImage& sheet, const std::vector<ListedIcon>& listed) const {
+        const Capture shot = CaptureClient(Window());
+        const int across = static_cast<int>(std::min<size_t>(listed.size(), 16));
+        const int cells = std::min(static_cast<int>(listed.size()), layout.CellsPerPage());
+        if (sheet.width < 65 * across || shot.width < layout.Left() + 65 * layout.columns) return false;
+        for (int k = 0; k < cells; ++k) {
+            if (!IsModern(listed[static_cast<size_t>(k)])) continue;
+            const int sx = 65 * (k % across) + 1, sy = 65 * (k / across) + 1;
+            const int gx = layout.Left() + 65 * (k % layout.columns) + 1, gy = layout.Top() + 65 * (k / layout.columns) + 1;
+            for (int y = 0; y < 64; ++y)
+                for (int x = 0; x < 64; ++x) {
+                    const uint8_t* p = sheet.At(sx + x, sy + y);
+                    if (shot.At(gx + x, gy + y) != RGB(p[0], p[1], p[2])) return false;
+                }
+        }
+        return true;
+    }
+    // Every cell of the grid empty: white inside its lines.
+    bool ShowsEmptyGrid() const {
+        const Capture shot = CaptureClient(Window());
+        for (int k = 0; k < layout.CellsPerPage(); ++k) {
+            const int gx = layout.Left() + 65 * (k % layout.columns) + 1, gy = layout.Top() + 65 * (k / layout.columns) + 1;
+            for (int y = 0; y < 64; y += 3)
+                for (int x = 0; x < 64; x += 3)
+                    if (shot.At(gx + x, gy + y) != kWhite) return false;
+        }
         return true;
     }
 };
@@ -449,6 +486,85 @@ TEST(Mordelix, RefusalsAndFailedSearchesKeepTheFileAndPageShown) {
     for (int page = 0; page < lastPage + 2; ++page) m.Press(m.b.next);
     EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(many, lastPage); }, 30000));
     EXPECT_TRUE(m.WaitForButtons(true, false, true, false));
+}
+
+// What imgscan sheet icons --gallery --all-kinds draws of `path` over dark cyan.
+RgbaImage ImgscanSheet(const std::string& path) {
+    const std::string png = Work("reference-sheet.png");
+    return ImgscanPicture("sheet icons --gallery --all-kinds \"" + path + "\" \"" + png + "\" --mask-color 008080", png);
+}
+
+TEST(Mordelix, TodaysIconsAreDrawnAndSavedAsImgscanDoesOnlyWhileAskedFor) {
+    const std::string dll = TodaysIconsDll("todays-gallery.dll");
+    const std::vector<ListedIcon> all = ImgscanIcons("--gallery --all-kinds", dll);
+    ASSERT_EQ(all.size(), 7u);  // not the 256 x 256 image: the gallery's icons are up to 64 x 64
+    const RgbaImage sheet = ImgscanSheet(dll);
+    Mordelix m;
+    m.Open(dll);
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }, 15000));  // off: the page of today
+    EXPECT_FALSE(m.ShowsSheet(sheet, all));
+    const long objects = m.GdiObjects();
+
+    ChooseAllIconKinds(m.Window());
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsSheet(sheet, all) && m.ShowsPage(dll, 0, kDarkCyan, true); }, 15000));
+    EXPECT_TRUE(m.WaitForButtons(false, false, true, false));
+    SaveScreenshot("mordelix-todays", m.Window());
+
+    // Save As of the selected PNG image writes what imgscan extract-icon writes.
+    const std::string folder = EmptyFolder("todays-saved");
+    m.ClickCell(6);
+    ASSERT_TRUE(m.WaitForButtons(false, false, true, true));
+    m.Save(m.b.saveAs, folder + "\\png.ico");
+    EXPECT_EQ(m.Answer("Information"), "Succeeded to save icon(s) as icon file(s).");
+    const std::string reference = Work("reference.ico");
+    const std::vector<unsigned char> png =
+        ImgscanFile("extract-icon --gallery --all-kinds \"" + dll + "\" 6 \"" + reference + "\"", reference);
+    ASSERT_GT(png.size(), 22u);
+    EXPECT_EQ(FileOf(folder + "\\png.ico"), png);
+
+    ChooseAllIconKinds(m.Window());  // off again
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }, 15000));
+    EXPECT_TRUE(m.WaitForButtons(false, false, true, false));
+    EXPECT_EQ(m.GdiObjects(), objects);
+}
+
+// A file of today's icons only: turned off, the option leaves an empty grid
+// (nothing of it is found), and the file comes back when it is turned on.
+TEST(Mordelix, AFileOfTodaysIconsOnlyLeavesAnEmptyGridWhenTheOptionGoes) {
+    const std::string dll = ModernOnlyDll("modern-gallery.dll");
+    Mordelix m;
+    ChooseAllIconKinds(m.Window());  // before the first page: it waits for Open
+    EXPECT_TRUE(WaitFor([&] { return m.NoDialogs(); }));
+    m.Open(dll);
+    const RgbaImage sheet = ImgscanSheet(dll);
+    const std::vector<ListedIcon> all = ImgscanIcons("--gallery --all-kinds", dll);
+    ASSERT_EQ(all.size(), 4u);
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsSheet(sheet, all); }, 15000));
+    m.ClickCell(1);
+    ASSERT_TRUE(WaitFor([&] { return m.FrameOf(1, kRed); }));
+
+    ChooseAllIconKinds(m.Window());
+    EXPECT_EQ(m.Answer("Information"), "NO icon in the file.");
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsEmptyGrid() && !m.FrameOf(1, kRed); }));
+    EXPECT_TRUE(m.WaitForButtons(false, false, false, false));
+
+    ChooseAllIconKinds(m.Window());
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsSheet(sheet, all); }, 15000));
+    EXPECT_TRUE(m.WaitForButtons(false, false, true, false));
+}
+
+// A real program: Wine's notepad.exe (copied by run-e2e.sh where Wine has
+// it), classic icons with 32-bit ones.
+TEST(Mordelix, TodaysIconsOfARealProgram) {
+    const std::string exe = Work("notepad.exe");
+    if (!FileExists(exe)) GTEST_SKIP() << "no notepad.exe of Wine at hand";
+    const std::vector<ListedIcon> all = ImgscanIcons("--gallery --all-kinds", exe);
+    ASSERT_GT(all.size(), ImgscanIcons("--gallery", exe).size());
+    Mordelix m;
+    ChooseAllIconKinds(m.Window());
+    m.Open(exe);
+    const RgbaImage sheet = ImgscanSheet(exe);
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsSheet(sheet, all) && m.ShowsPage(exe, 0, kDarkCyan, true); }, 15000));
 }
 
 TEST(Mordelix, AProgressBoxAndATopmostWindowDuringALongSearch) {
