@@ -33,6 +33,7 @@ const Message kMaskColorDialogFailed{
     "Unable to display dialog.\nDark cyan color is selected for\ntransparent/reverse pixels in the icon.", "Error",
     "ダイアログを表示できませんので、\nアイコン中の透明色・反転色の表示\n色は、暗シアン色とします.", "エラー",
     MessageIcon::Warning};
+const TextPair kAllIconKindsItem{"Include 32-bit and PNG icons", "32ビットと PNG のアイコンも表示"};
 
 const Message kOpenDialogFailed{"GetOpenFileName error 0x%lx", "Error", "GetOpenFileName エラー 0x%lx", "エラー",
                                 MessageIcon::Error};

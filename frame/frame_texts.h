@@ -21,6 +21,8 @@ extern const Message kReadmeNoViewer;
 extern const Message kOpenMyself;
 // The mask colour dialog of the two icon programs.
 extern const Message kMaskColorDialogFailed;
+// Their system menu's check item "Include 32-bit and PNG icons".
+extern const TextPair kAllIconKindsItem;
 // Open, in all four programs.
 extern const Message kOpenDialogFailed;  // format: the error code
 extern const Message kOpenRemovable;

@@ -8,7 +8,7 @@
 namespace {
 
 // The frame's own item, in every program: the picture onto the clipboard.
-const SystemMenuItem kCopy{0x0100, frame_texts::kCopyItem, CopyPicture, CanCopyPicture, nullptr};
+const SystemMenuItem kCopy{0x0110, frame_texts::kCopyItem, CopyPicture, CanCopyPicture, nullptr};
 
 template <typename Visit>
 void ForEachItem(Visit visit) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "imaging/ico_layout.h"
+#include "imaging/icon_grid_page.h"
 #include "imaging/icon_pixels.h"
 #include "scan/modern_icons.h"
 #include "scan/scan_rules.h"
@@ -64,6 +65,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::vector<uint8_t> ico;
             if (BuildIconFile(source, e, ico) != ImageRead::Ok || static_cast<int64_t>(ico.size()) != IcoFileSize(e)) {
                 std::abort();
+            }
+            // The programs' pictures of it: a whole display copy, and a gallery
+            // cell whose black lines it leaves alone, whatever its size.
+            if (RenderIconDisplayCopy(source, e, 0x808000, ico) == ImageRead::Ok && ReadU32(ico.data() + 2) != ico.size()) {
+                std::abort();
+            }
+            std::vector<uint8_t> page = BlankPageFile(1, 1);
+            PagePixels cell = PixelsOfPage(page.data() + 54, page.size() - 54, 1, 1);
+            DrawIconInCell(source, e, 0, 0, 0x808000, cell);
+            const auto black = [&](int32_t x, int32_t y) {  // rows of 200 bytes, 3 per pixel
+                const size_t at = static_cast<size_t>(54 + 200 * y + 3 * x);
+                return page[at] == 0 && page[at + 1] == 0 && page[at + 2] == 0;
+            };
+            for (int32_t k = 0; k < 66; ++k) {
+                if (!black(k, 0) || !black(k, 65) || !black(0, k) || !black(65, k)) std::abort();
             }
         }
         end = std::max(end, EntryEnd(e));

@@ -1,7 +1,9 @@
 #include "gallery/search.h"
 
 #include "frame/cursor.h"
+#include "frame/icon_kinds_option.h"
 #include "frame/message_box.h"
+#include "scan/modern_icons.h"
 #include "texts/search_messages.h"
 
 ScanResult SearchGallerySource(HWND window, ProgressBox& box, SearchKind kind, bool more, ByteSource& file) {
@@ -11,7 +13,8 @@ ScanResult SearchGallerySource(HWND window, ProgressBox& box, SearchKind kind, b
     ScanOptions options;
     options.kind = kind;
     options.progress = &progress;
-    ScanResult result = ScanImages(file, options);
+    options.allKinds = AllIconKindsIncluded();  // the icon gallery's option; bitmaps have no other kinds
+    ScanResult result = ScanAllKinds(file, options);
     if (result.outcome != ScanOutcome::Found) {
         box.Close();
         ArrowCursor();

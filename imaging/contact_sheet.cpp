@@ -73,17 +73,27 @@ void FitInCell(const SheetLayout& layout, int32_t width, int32_t height, int32_t
     fitHeight = std::clamp(static_cast<int32_t>(h / s), 1, layout.InteriorHeight());
 }
 
+PlacedPicture PlaceInCell(const SheetLayout& layout, const RgbaImage& picture) {
+    PlacedPicture placed;
+    int32_t width = 0, height = 0;
+    FitInCell(layout, picture.width, picture.height, width, height);
+    placed.picture = width == picture.width && height == picture.height ? picture : Reduce(picture, width, height);
+    placed.left = (layout.InteriorWidth() - width) / 2;
+    placed.top = (layout.InteriorHeight() - height) / 2;
+    return placed;
+}
+
 bool DrawInCell(const SheetLayout& layout, size_t index, const RgbaImage& picture, RgbaImage& sheet) {
     if (layout.columns <= 0 || index >= static_cast<size_t>(layout.columns) * static_cast<size_t>(layout.rows) ||
         picture.width <= 0 || picture.height <= 0 || sheet.width != layout.Width() || sheet.height != layout.Height()) {
         return false;
     }
-    int32_t width = 0, height = 0;
-    FitInCell(layout, picture.width, picture.height, width, height);
-    const RgbaImage reduced = width == picture.width && height == picture.height ? RgbaImage{} : Reduce(picture, width, height);
-    const RgbaImage& shown = reduced.width > 0 ? reduced : picture;
-    const int64_t left = int64_t(index % layout.columns) * layout.pitchX + 1 + (layout.InteriorWidth() - width) / 2;
-    const int64_t top = int64_t(index / layout.columns) * layout.pitchY + 1 + (layout.InteriorHeight() - height) / 2;
-    for (int64_t y = 0; y < height; ++y) std::memcpy(sheet.At(left, top + y), shown.At(0, y), 4 * static_cast<size_t>(width));
+    const PlacedPicture placed = PlaceInCell(layout, picture);
+    const RgbaImage& shown = placed.picture;
+    const int64_t left = int64_t(index % layout.columns) * layout.pitchX + 1 + placed.left;
+    const int64_t top = int64_t(index / layout.columns) * layout.pitchY + 1 + placed.top;
+    for (int64_t y = 0; y < shown.height; ++y) {
+        std::memcpy(sheet.At(left, top + y), shown.At(0, y), 4 * static_cast<size_t>(shown.width));
+    }
     return true;
 }

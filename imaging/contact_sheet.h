@@ -34,6 +34,16 @@ bool BlankSheet(const SheetLayout& layout, RgbaImage& sheet);
 // factor for both sides (no side below 1 pixel).
 void FitInCell(const SheetLayout& layout, int32_t width, int32_t height, int32_t& fitWidth, int32_t& fitHeight);
 
+// `picture` as a cell shows it: at FitInCell's size (reduced by averaging the
+// pixels it covers when larger) and centred; `left` and `top` are its place
+// inside the cell's interior. The icon gallery draws 32-bit and PNG icons so.
+struct PlacedPicture {
+    RgbaImage picture;
+    int32_t left = 0;
+    int32_t top = 0;
+};
+PlacedPicture PlaceInCell(const SheetLayout& layout, const RgbaImage& picture);
+
 // Draws `picture` (opaque: flatten it first) into cell `index`; nothing is
 // drawn outside the cell's interior. False for an index beyond the sheet.
 bool DrawInCell(const SheetLayout& layout, size_t index, const RgbaImage& picture, RgbaImage& sheet);

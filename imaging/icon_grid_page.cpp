@@ -4,7 +4,10 @@
 #include <cstring>
 
 #include "imaging/bmp_layout.h"
+#include "imaging/contact_sheet.h"
 #include "imaging/icon_parts.h"
+#include "imaging/icon_pixels.h"
+#include "scan/modern_icons.h"
 
 namespace {
 
@@ -20,6 +23,25 @@ void SetPixel(PagePixels& page, int32_t x, int32_t y, uint8_t blue, uint8_t gree
     p[0] = blue;
     p[1] = green;
     p[2] = red;
+}
+
+// A 32-bit or PNG icon image, as the contact sheet draws it: blended over the
+// mask colour by its alpha, reduced to the cell when larger, centred.
+bool DrawBlendedIconInCell(ByteSource& file, const FoundImage& entry, int32_t row, int32_t column, ColorRef maskColor,
+                           PagePixels& page) {
+    RgbaImage picture;
+    if (IconPixels(file, entry, picture) != ImageRead::Ok) return false;
+    FlattenOver(picture, maskColor);
+    const PlacedPicture placed = PlaceInCell(SheetLayout{}, picture);  // the icon cell: 64 x 64 inside
+    const int32_t left = column * kPitch + 1 + placed.left;
+    const int32_t top = row * kPitch + 1 + placed.top;
+    for (int32_t y = 0; y < placed.picture.height; ++y) {
+        for (int32_t x = 0; x < placed.picture.width; ++x) {
+            const uint8_t* rgba = placed.picture.At(x, y);
+            SetPixel(page, left + x, top + y, rgba[2], rgba[1], rgba[0]);
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -67,6 +89,7 @@ bool DrawIconInCell(ByteSource& file, const FoundImage& entry, int32_t row, int3
         row >= (page.height - 1) / kPitch) {
         return false;
     }
+    if (IsModernIcon(entry)) return DrawBlendedIconInCell(file, entry, row, column, maskColor, page);
     std::vector<uint8_t> block;
     IconParts icon;
     if (ReadImageBlock(file, entry, block) != ImageRead::Ok || !LocateIconParts(block, entry, icon)) return false;

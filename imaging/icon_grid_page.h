@@ -31,7 +31,9 @@ void WhitenCells(PagePixels& page);
 
 // Draws icon `entry` of the scanned file centred in cell (row, column): its
 // colours (a palette index beyond colorCount shows black), then every AND-mask
-// pixel in the mask colour. Nothing is drawn outside the cell's interior.
+// pixel in the mask colour; a 32-bit or PNG image blended over the mask
+// colour by its alpha and placed as the contact sheet places it
+// (PlaceInCell). Nothing is drawn outside the cell's interior.
 // Returns false (the cell stays as it was) when the image cannot be read or
 // describes no icon.
 bool DrawIconInCell(ByteSource& file, const FoundImage& entry, int32_t row, int32_t column, ColorRef maskColor,

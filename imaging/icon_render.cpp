@@ -4,6 +4,8 @@
 
 #include "imaging/bmp_layout.h"
 #include "imaging/icon_parts.h"
+#include "imaging/icon_pixels.h"
+#include "scan/modern_icons.h"
 
 namespace {
 
@@ -81,6 +83,35 @@ void RenderColor(const std::vector<uint8_t>& block, const FoundImage& e, const I
     }
 }
 
+// 32-bit and PNG images: 24 bits, every pixel blended over the mask colour by
+// its alpha (what imgscan render-icon --all-kinds draws).
+ImageRead RenderBlended(ByteSource& file, const FoundImage& e, ColorRef mask, std::vector<uint8_t>& bmp) {
+    RgbaImage picture;
+    const ImageRead read = IconPixels(file, e, picture);
+    if (read != ImageRead::Ok) return read;
+    FlattenOver(picture, mask);
+    const int64_t r = 4 * CeilDiv(3 * int64_t{picture.width}, 4);
+    const int64_t bits = r * picture.height;
+    bmp = BmpFileHeader(static_cast<uint32_t>(54 + bits), 54);
+    bmp.resize(static_cast<size_t>(54 + bits), 0);
+    PutU32(bmp, 14, 40);
+    PutU32(bmp, 18, static_cast<uint32_t>(picture.width));
+    PutU32(bmp, 22, static_cast<uint32_t>(picture.height));
+    PutU16(bmp, 26, 1);
+    PutU16(bmp, 28, 24);
+    PutU32(bmp, 34, static_cast<uint32_t>(bits));
+    for (int64_t y = 0; y < picture.height; ++y) {
+        uint8_t* out = bmp.data() + 54 + (picture.height - 1 - y) * r;  // bottom-up
+        for (int64_t x = 0; x < picture.width; ++x) {
+            const uint8_t* rgba = picture.At(x, y);
+            out[3 * x] = rgba[2];
+            out[3 * x + 1] = rgba[1];
+            out[3 * x + 2] = rgba[0];
+        }
+    }
+    return ImageRead::Ok;
+}
+
 }  // namespace
 
 int NearestPaletteIndex(const uint8_t* palette, int count, ColorRef color) {
@@ -100,7 +131,7 @@ int NearestPaletteIndex(const uint8_t* palette, int count, ColorRef color) {
 }
 
 ImageRead RenderIconDisplayCopy(ByteSource& file, const FoundImage& e, ColorRef maskColor, std::vector<uint8_t>& bmp) {
-    if (e.format != ImageFormat::Dib || e.bitCount == 32) return ImageRead::Malformed;  // the programs' kinds only
+    if (IsModernIcon(e)) return RenderBlended(file, e, maskColor, bmp);
     std::vector<uint8_t> block;
     const ImageRead read = ReadImageBlock(file, e, block);
     if (read != ImageRead::Ok) return read;

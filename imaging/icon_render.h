@@ -12,6 +12,8 @@
 //   4 bits -> 4 bits, the icon's palette; mask pixels get the nearest palette entry; bfOffBits 54 + 4 x colorCount
 //   8 bits -> 8 bits, likewise
 //   24 bits-> 24 bits, mask pixels get the mask colour exactly; bfOffBits 54
+//   32-bit and PNG images -> 24 bits, every pixel blended over the mask colour
+//                            by its alpha (IconPixels, FlattenOver); bfOffBits 54
 //
 // biHeight of the copy is the icon's real height (half its header's).
 
@@ -28,5 +30,5 @@ constexpr ColorRef kDefaultMaskColor = MakeColorRef(0, 128, 128);  // dark cyan
 int NearestPaletteIndex(const uint8_t* palette, int count, ColorRef color);
 
 // The bytes of the display copy (a whole BMP file) of entry `entry`: icons of
-// 1, 4, 8 and 24 bits (others are Malformed).
+// 1, 4, 8 and 24 bits, 32-bit and PNG icon images (others are Malformed).
 ImageRead RenderIconDisplayCopy(ByteSource& file, const FoundImage& entry, ColorRef maskColor, std::vector<uint8_t>& bmp);

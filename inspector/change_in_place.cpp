@@ -3,12 +3,29 @@
 #include "fileops/backup_numbering.h"
 #include "fileops/file_system.h"
 #include "fileops/in_place_change.h"
+#include "fileops/pe_image.h"
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/frame_texts.h"
 #include "frame/guards.h"
 #include "frame/message_box.h"
 #include "frame/win32_file_system.h"
+
+namespace {
+
+// A change in place leaves an Authenticode signature invalid: for a signed PE
+// file the user says Yes first (No, the default: nothing changes). A file
+// that cannot be read is left to the change, which reports it.
+bool SignatureMayBreak(HWND window, const std::string& path) {
+    PeFacts pe;
+    {
+        FileSource file(path);
+        if (!file.IsOpen() || !ReadPeFacts(file, pe)) return true;
+    }
+    return !pe.Signed() || ShowMessage(window, SignatureQuestionMessage(), MB_YESNO | MB_DEFBUTTON2) == IDYES;
+}
+
+}  // namespace
 
 bool ReadReplacement(HWND window, ChangeKind kind, const std::string& path, const FoundImage& entry,
                      const char* chosenPath, ReplacementCheck check, std::vector<uint8_t>& image) {
@@ -30,6 +47,7 @@ bool ReadReplacement(HWND window, ChangeKind kind, const std::string& path, cons
 InPlaceChange ChangeFileInPlace(HWND window, ChangeKind kind, const std::string& path, int64_t fileSize,
                                 int64_t offset, const std::vector<uint8_t>& bytes) {
     InPlaceChange change;
+    if (!SignatureMayBreak(window, path)) return change;
     WaitCursor();
     SetWindowTextA(window, frame.program->englishName);
     // Room for the backup and for the new content beside the file.

@@ -9,10 +9,12 @@
 #include "texts/change_messages.h"
 
 // The order every change in place of the inspectors follows (icon and bitmap
-// replacement, palette save): wait cursor, the program's name as the title,
-// the free-space test (room for the backup and the new content), the next backup name (with the
-// warning when all 1000 names were taken), then the change itself, which
-// backs the file up first and leaves it either fully changed or as it was.
+// replacement, palette save): for a signed PE file the question whether its
+// signature may break (No: nothing changes, and nothing more is said), wait
+// cursor, the program's name as the title, the free-space test (room for the
+// backup and the new content), the next backup name (with the warning when
+// all 1000 names were taken), then the change itself, which backs the file
+// up first and leaves it either fully changed or as it was.
 // A failure's message is shown here; the caller shows the image again and
 // then "saved as" with `backupName`.
 struct InPlaceChange {

@@ -5,6 +5,7 @@
 #include "frame/cursor.h"
 #include "frame/frame_state.h"
 #include "frame/guards.h"
+#include "frame/icon_kinds_option.h"
 #include "frame/message_box.h"
 #include "frame/topmost.h"
 #include "gallery/search.h"
@@ -23,17 +24,33 @@ uint64_t PagePictureSize() {
     return static_cast<uint64_t>(PagePixels::RowBytes(static_cast<int32_t>(width)) * height + 54);
 }
 
+// An empty grid: the open file stays, without a table (its search under the
+// option as it now stands found nothing).
+void ShowNoIcons(HWND window, ByteSource& file) {
+    gallery.table.clear();
+    gallery.pageIndex = 0;
+    RedrawGridPage(window, file, false);
+}
+
 // The search with its progress box. On success the new file's table and its
-// first page replace the old; on failure everything stays as it was.
-void CollectIcons(HWND window, const std::string& path) {
+// first page replace the old; on failure everything stays as it was, unless
+// the open file is searched `again` (the option changed): then its old table
+// was found under the other option and goes.
+void CollectIcons(HWND window, const std::string& path, bool again) {
     FileSource file(path);
-    if (!SourceOpened(window, file)) return;
+    if (!SourceOpened(window, file)) {
+        if (again) ShowNoIcons(window, file);
+        return;
+    }
     ScanResult result;
     {
         TopmostScope topmost(window);
         result = SearchGallerySource(window, icons.progress, SearchKind::GalleryIcons, false, file);
     }
-    if (!TableFound(result)) return;
+    if (!TableFound(result)) {
+        if (again) ShowNoIcons(window, file);
+        return;
+    }
 
     gallery.table = std::move(result.entries);
     gallery.openPath = path;
@@ -56,5 +73,13 @@ void OpenSourceFile(HWND window) {
         ShowMessage(window, gallery_texts::kNoRoomForPicture);
         return;
     }
-    CollectIcons(window, path);
+    CollectIcons(window, path, false);
+}
+
+void SwitchIconKinds(HWND window) {
+    SwitchAllIconKinds();
+    // Before the first page there is nothing to search: the option waits for Open.
+    if (frame.viewMode != 1 || gallery.openPath.empty()) return;
+    ClearSelection(window);
+    CollectIcons(window, gallery.openPath, true);
 }

@@ -2,6 +2,7 @@
 
 #include "fileops/gallery_save.h"
 #include "frame/about.h"
+#include "frame/icon_kinds_option.h"
 #include "frame/shell.h"
 #include "gallery/save_command.h"
 #include "gallery/window.h"
@@ -46,11 +47,13 @@ void OnCommand(HWND window, int command) {
     }
 }
 
+const SystemMenuItem kMenuItems[] = {AllIconKindsMenuItem(SwitchIconKinds)};
+
 const ProgramDescription kMordelix{
     "MORDELIX", "Coravel", "Coravel (for EXE/DLL)", "コラヴェル (for EXE/DLL)", "", "MORDELIX.EXE", "MORDELIE.PDF",
     "MORDELIJ.PDF", false, false,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 9, 20, 0, 3,
-    OnCommand,
+    OnCommand, nullptr, kMenuItems, 1,
 };
 
 const GalleryDescription kIconGallery{

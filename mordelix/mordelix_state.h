@@ -17,6 +17,10 @@ struct IconGallery {
 extern IconGallery icons;
 
 void OpenSourceFile(HWND window);              // icon_collection.cpp
+// The system menu's "Include 32-bit and PNG icons": the option turned over,
+// the open file searched again and its first page shown (an empty grid when
+// nothing is found).
+void SwitchIconKinds(HWND window);
 // icon_pages.cpp
 void ShowFirstPage(HWND window, ByteSource& file);
 void RedrawGridPage(HWND window, ByteSource& file, bool keepCells);

@@ -17,3 +17,8 @@ bool FindModernIcons(ByteSource& source, bool upTo64, std::vector<FoundImage>& f
 // icon images that overlap none of them, in file order, cut at options.limit
 // (LimitReached). Without allKinds (or for bitmaps), ScanImages itself.
 ScanResult ScanAllKinds(ByteSource& source, const ScanOptions& options);
+
+// A 32-bit or PNG icon image: one that only the all-kinds search finds.
+inline bool IsModernIcon(const FoundImage& entry) {
+    return entry.format == ImageFormat::Png || entry.bitCount == 32;
+}

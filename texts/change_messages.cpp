@@ -9,6 +9,10 @@ constexpr Message kIconUnreadable{"Unable to open an icon file.", "Error", "ア�
 constexpr Message kIconStyle{"Unable to replace the icon in the file because of\ndifferent style (Size, Width, Height, Colors).",
                              "Warning", "ファイルのアイコン置換はできません.\nスタイル（サイズ・幅・高さ・色数）が異なります.",
                              "警告", MessageIcon::Error};
+constexpr Message kModernIcon{"Unable to replace a 32-bit or PNG icon.\nOnly icons of 2, 16, 256 and 16M colors can be replaced.",
+                              "Warning",
+                              "32ビットまたは PNG のアイコンは置換できません.\n置換できるのは 2・16・256・16M 色のアイコンです.",
+                              "警告", MessageIcon::Warning};
 constexpr Message kIconBackupCopy{"Unable to make a bakup file.", "Error", "バックアップ・ファイルを作れません.", "エラー",
                                   MessageIcon::Error};
 constexpr Message kIconBackupOpen{"Unable to open a bakup file.", "Error", "バックアップ・ファイルを開けません.", "エラー",
@@ -46,6 +50,13 @@ constexpr Message kBackupWrapped{
     "オリジナル・ファイルの保存用の拡張子が満杯なので\n以前のファイル(xxx.000 - xxx.999)を全て削除しました.\n"
     "保存用ファイルは xxx.000 からの再スタートとなります.",
     "警告", MessageIcon::Warning};
+constexpr Message kSignatureQuestion{
+    "This file carries a digital signature.\nThe change makes its signature invalid\n"
+    "(the backup of the original file keeps it).\nDo you change the file?",
+    "Confirmation",
+    "このファイルにはデジタル署名があります.\n変更すると署名は無効になります\n"
+    "(オリジナル・ファイルのバックアップには残ります).\nファイルを変更しますか？",
+    "確認", MessageIcon::Question};
 constexpr Message kSavedAs{"The original file has been saved\nas %s.", "Information",
                            "オリジナル・ファイルは%s\nとして保存されました.", "お知らせ", MessageIcon::Information};
 
@@ -119,6 +130,10 @@ bool HasReplacementExtension(ChangeKind kind, const std::string& path) {
     return path.find(icon ? ".ICO" : ".BMP") != std::string::npos ||
            path.find(icon ? ".ico" : ".bmp") != std::string::npos;
 }
+
+const Message& ModernIconReplaceMessage() { return kModernIcon; }
+
+const Message& SignatureQuestionMessage() { return kSignatureQuestion; }
 
 const Message& BackupWrappedMessage() { return kBackupWrapped; }
 

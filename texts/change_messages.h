@@ -10,6 +10,15 @@ enum class ChangeKind { IconReplace, BitmapReplace, PaletteSave };
 // The message for a failed change; nullptr for Done.
 const Message* ChangeMessage(ChangeKind kind, ChangeResult result);
 
+// Replace of a 32-bit or PNG icon image (the all-kinds search finds them):
+// refused before anything is chosen; the change takes the programs' own kinds.
+const Message& ModernIconReplaceMessage();
+
+// Before a PE file with an Authenticode signature is changed in place: Yes
+// or No (nothing changes). The change leaves the signature invalid; the
+// backup keeps the signed original.
+const Message& SignatureQuestionMessage();
+
 // "Extension is full for saving the original file ..." (all 1000 backup
 // names were in use), shown before the change goes on.
 const Message& BackupWrappedMessage();

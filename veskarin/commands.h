@@ -8,6 +8,9 @@
 // Searches `path` and makes it the open file, unless it is an .ico file that
 // is refused before the search (then nothing changes).
 void SearchIcons(HWND window, const std::string& path, bool icoFileMode);  // icon_search.cpp
+// The system menu's "Include 32-bit and PNG icons": the option turned over,
+// the open file searched again and its first icon shown.
+void SwitchIconKinds(HWND window);
 // Each reports its failure to the user and returns false.
 bool RenderIcon(HWND window, int index);       // icon_display.cpp
 bool ReadIconSize(HWND window, int index);

@@ -69,8 +69,14 @@ bool ReadIconSize(HWND window, int index) {
         ShowMessage(window, TargetUnreadableMessage());
         return false;
     }
+    const FoundImage& entry = inspector.file.table[static_cast<size_t>(index)];
+    if (entry.format == ImageFormat::Png) {  // its size is in the PNG's own header, read by the search
+        view.imageWidth = entry.width;
+        view.imageHeight = entry.height / 2;
+        return true;
+    }
     uint8_t header[12] = {};
-    source.ReadAt(inspector.file.table[static_cast<size_t>(index)].headerOffset, header, sizeof header);
+    source.ReadAt(entry.headerOffset, header, sizeof header);
     view.imageWidth = static_cast<int>(ReadS32(header + 4));
     view.imageHeight = static_cast<int>(ReadS32(header + 8) / 2);
     return true;

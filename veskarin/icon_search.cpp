@@ -2,10 +2,11 @@
 
 #include "frame/button_bar.h"
 #include "frame/frame_state.h"
+#include "frame/icon_kinds_option.h"
 #include "frame/message_box.h"
 #include "inspector/image_view.h"
 #include "inspector/search_notice.h"
-#include "scan/image_scanner.h"
+#include "scan/modern_icons.h"
 #include "texts/search_messages.h"
 #include "veskarin/commands.h"
 #include "veskarin/veskarin_state.h"
@@ -16,7 +17,12 @@ ScanResult Scan(const std::string& path, bool icoFileMode) {
     ScanOptions options;
     options.kind = SearchKind::Icons;
     options.icoPrecheck = icoFileMode;
-    return ScanFile(path, options);
+    options.allKinds = AllIconKindsIncluded();
+    FileSource file(path);
+    if (file.IsOpen()) return ScanAllKinds(file, options);
+    ScanResult refused;
+    refused.outcome = ScanOutcome::OpenFailed;
+    return refused;
 }
 
 bool RefusedBeforeSearch(const ScanResult& result) {
@@ -53,4 +59,12 @@ void SearchIcons(HWND window, const std::string& path, bool icoFileMode) {
     }
     ShowNewIcon(window);
     RepaintBarButton(window, "ZmIn");
+}
+
+void SwitchIconKinds(HWND window) {
+    SwitchAllIconKinds();
+    // Before the first Open there is nothing to search: the option waits for it.
+    if (inspector.file.openPath.empty()) return;
+    SearchIcons(window, inspector.file.openPath, inspector.file.fileMode);
+    LayoutScrollBars(window);
 }

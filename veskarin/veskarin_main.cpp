@@ -2,6 +2,7 @@
 
 #include "frame/about.h"
 #include "frame/frame_state.h"
+#include "frame/icon_kinds_option.h"
 #include "frame/shell.h"
 #include "inspector/image_view.h"
 #include "inspector/window.h"
@@ -47,11 +48,13 @@ void OnCommand(HWND window, int command) {
     }
 }
 
+const SystemMenuItem kMenuItems[] = {AllIconKindsMenuItem(SwitchIconKinds)};
+
 const ProgramDescription kVeskarin{
     "VESKARIN", "Arv_elle", "Arvelle", "アルヴェル", "Icon [ ", "VESKARIN.EXE", "TORMALE_E.PDF", "TORMALE_J.PDF",
     true, false,
     kButtons, static_cast<int>(sizeof kButtons / sizeof kButtons[0]), kLabels, 11, 19, -1, kPreviousHover,
-    OnCommand,
+    OnCommand, nullptr, kMenuItems, 1,
 };
 
 }  // namespace

@@ -18,8 +18,9 @@
 #include "imaging/ico_layout.h"
 #include "imaging/icon_grid_page.h"
 #include "imaging/thumbnail.h"
-#include "scan/image_scanner.h"
+#include "scan/modern_icons.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/todays_icons.h"
 
 namespace {
 
@@ -27,10 +28,13 @@ constexpr UINT kLiveGdiObjectsMessage = WM_APP + 71;  // the galleries' test hoo
 constexpr ColorRef kDarkCyan = 0x808000;
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 
-std::vector<FoundImage> Found(const std::string& path, SearchKind kind) {
+// The images found, also 32-bit and PNG icons with `allKinds` (the option's search).
+std::vector<FoundImage> Found(const std::string& path, SearchKind kind, bool allKinds = false) {
     ScanOptions options;
     options.kind = kind;
-    return ScanFile(path, options).entries;
+    options.allKinds = allKinds;
+    FileSource file(path);
+    return ScanAllKinds(file, options).entries;
 }
 
 // A DLL of `count` icons: the three of sample.exe, one after the other.
@@ -128,11 +132,12 @@ public:
     explicit Mordelix(const char* title = "Coravel (for EXE/DLL)")
         : Gallery("MORDELIX_EXE", "MORDELIX", title, kIconButtons) {}
 
-    // The page picture the program should show for `page` of `path`.
-    std::vector<uint8_t> ExpectedPage(const std::string& path, int page, ColorRef mask) const {
+    // The page picture the program should show for `page` of `path`, drawn by
+    // imgscan's functions (32-bit and PNG icons as its sheet draws them).
+    std::vector<uint8_t> ExpectedPage(const std::string& path, int page, ColorRef mask, bool allKinds) const {
         std::vector<uint8_t> file = BlankPageFile(layout.columns, layout.rows);
         PagePixels pixels = PixelsOfPage(file.data() + 54, file.size() - 54, layout.columns, layout.rows);
-        const std::vector<FoundImage> icons = Found(path, SearchKind::GalleryIcons);
+        const std::vector<FoundImage> icons = Found(path, SearchKind::GalleryIcons, allKinds);
         FileSource source(path);
         const PageRange range = PageEntries(layout, page, static_cast<int>(icons.size()) - 1);
         for (int k = range.first; k <= range.last; ++k)
@@ -141,8 +146,8 @@ public:
         return file;
     }
     // Every pixel of the page picture is on screen where the grid lies.
-    bool ShowsPage(const std::string& path, int page, ColorRef mask = kDarkCyan) const {
-        const std::vector<uint8_t> expected = ExpectedPage(path, page, mask);
+    bool ShowsPage(const std::string& path, int page, ColorRef mask = kDarkCyan, bool allKinds = false) const {
+        const std::vector<uint8_t> expected = ExpectedPage(path, page, mask, allKinds);
         const Capture shot = CaptureClient(Window());
         const int width = layout.columns * 65 + 1, height = layout.rows * 65 + 1;
         if (shot.width < layout.Left() + width || shot.height < layout.Top() + height) return false;
@@ -213,10 +218,10 @@ void AppendBitmap(std::vector<unsigned char>& dll, int width, int height) {
 
 std::vector<unsigned char> FileOf(const std::string& path) { return ReadBytes(path); }
 
-std::vector<uint8_t> IcoOf(const std::string& path, int index) {
+std::vector<uint8_t> IcoOf(const std::string& path, int index, bool allKinds = false) {
     FileSource file(path);
     std::vector<uint8_t> ico;
-    BuildIconFile(file, Found(path, SearchKind::GalleryIcons).at(static_cast<size_t>(index)), ico);
+    BuildIconFile(file, Found(path, SearchKind::GalleryIcons, allKinds).at(static_cast<size_t>(index)), ico);
     return ico;
 }
 
@@ -449,6 +454,42 @@ TEST(Mordelix, RefusalsAndFailedSearchesKeepTheFileAndPageShown) {
     for (int page = 0; page < lastPage + 2; ++page) m.Press(m.b.next);
     EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(many, lastPage); }, 30000));
     EXPECT_TRUE(m.WaitForButtons(true, false, true, false));
+}
+
+TEST(Mordelix, TodaysIconsOnlyWhileAskedForDrawnAndSavedAsImgscanDoes) {
+    const std::string dll = TodaysIconsDll("todays-gallery.dll");
+    const std::string folder = EmptyFolder("todays-saved");
+    ASSERT_EQ(Found(dll, SearchKind::GalleryIcons, true).size(), 6u);  // not the 256 x 256 one
+    Mordelix m;
+    m.Open(dll);
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }, 15000));  // off: today's page
+    const long objects = m.GdiObjects();
+    ChooseAllIconKinds(m.Window());  // on: searched again
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0, kDarkCyan, true); }, 15000));
+    SaveScreenshot("mordelix-todays", m.Window());
+    m.ClickCell(5);  // the 64 x 64 PNG, saved as PNG
+    ASSERT_TRUE(m.WaitForButtons(false, false, true, true));
+    m.Save(m.b.saveAs, folder + "\\png.ico");
+    EXPECT_EQ(m.Answer("Information"), "Succeeded to save icon(s) as icon file(s).");
+    EXPECT_EQ(FileOf(folder + "\\png.ico"), IcoOf(dll, 5, true));
+    ChooseAllIconKinds(m.Window());  // off again
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0) && m.GdiObjects() == objects; }, 15000));
+}
+
+// Turned on before the first page, the option applies to Open. Turned off on
+// a file of today's icons only, it leaves an empty grid; on again, the icons.
+TEST(Mordelix, TheOptionOnAFileOfTodaysIconsOnly) {
+    const std::string dll = TodaysIconsDll("modern-gallery.dll", false);
+    Mordelix m;
+    ChooseAllIconKinds(m.Window());
+    m.Open(dll);
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0, kDarkCyan, true); }, 15000));
+    ChooseAllIconKinds(m.Window());
+    EXPECT_EQ(m.Answer("Information"), "NO icon in the file.");
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }));  // the search without it: white cells
+    EXPECT_TRUE(m.WaitForButtons(false, false, false, false));
+    ChooseAllIconKinds(m.Window());
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0, kDarkCyan, true); }, 15000));
 }
 
 TEST(Mordelix, AProgressBoxAndATopmostWindowDuringALongSearch) {

@@ -470,6 +470,50 @@ TEST(Peltrane, ReplaceAcceptsTheSameSizesWhateverTheCompressionAndRefusesOthers)
     EXPECT_FALSE(FileExists(Work("replace.002")));
 }
 
+// Replace and the palette's Save ask before a signed file loses its
+// signature: No leaves it byte for byte, Yes changes exactly the bitmap's or
+// the palette's bytes. run-e2e.sh signed the library and checks afterwards
+// that the changed copies no longer verify and their backups do. (Unsigned
+// files are changed without the question: the sessions above.)
+TEST(Peltrane, ChangesToASignedLibraryAskFirst) {
+    if (!FileExists(Work("signed_bitmaps.dll"))) GTEST_SKIP() << "no signed copy (osslsigncode)";
+    const std::string replaced = Work("signedreplace.dll"), painted = Work("signedpalette.dll");
+    for (const std::string& copy : {replaced, painted}) {
+        DeleteFileA((copy.substr(0, copy.size() - 4) + ".000").c_str());
+        CopyFileA(Work("signed_bitmaps.dll").c_str(), copy.c_str(), FALSE);
+    }
+    const std::vector<unsigned char> original = ReadBytes(replaced);
+    const std::string same = BmpLike(kEight, "signed-same.bmp", 0, std::vector<unsigned char>(756, 9));
+    const char* question = "This file carries a digital signature.\nThe change makes its signature invalid\n"
+                           "(the backup of the original file keeps it).\nDo you change the file?";
+    Peltrane p;
+    p.OpenShown(replaced);
+    p.Show(replaced, kEight);
+    for (const int answer : {IDNO, IDYES}) {
+        p.ChooseFile(kReplace, kReplaceTitle, same);
+        p.Answer("Confirmation for Replacement", IDYES);
+        EXPECT_EQ(p.Answer("Confirmation", answer), question);
+        if (answer == IDNO) EXPECT_TRUE(WaitFor([&] { return p.NoDialogs() && ReadBytes(replaced) == original; }));
+    }
+    EXPECT_EQ(p.Answer("Information"), "The original file has been saved\nas signedreplace.000.");
+    const size_t bits = static_cast<size_t>(Bitmaps(replaced)[kEight].headerOffset) + 40 + 1024;
+    EXPECT_EQ(ChangedRange(original, ReadBytes(replaced)), std::make_pair(bits, bits + 755));
+
+    p.OpenShown(painted);
+    PaletteEditor editor(p);
+    ASSERT_NE(editor.Dialog(), nullptr);
+    editor.SetColor(0, 255, 0);
+    editor.ClickChip(1);
+    for (const int answer : {IDNO, IDYES}) {
+        editor.PressPosted(kSave);
+        EXPECT_EQ(p.Answer("Confirmation", answer), question);
+        if (answer == IDNO) EXPECT_TRUE(WaitFor([&] { return editor.Enabled(kSave) && ReadBytes(painted) == original; }));
+    }
+    EXPECT_EQ(p.Answer("Information"), "The original file has been saved\nas signedpalette.000.");
+    const size_t palette = static_cast<size_t>(Bitmaps(painted)[0].headerOffset) + 40;
+    EXPECT_EQ(ChangedRange(original, ReadBytes(painted)), std::make_pair(palette + 5, palette + 6));  // entry 1's green and red
+}
+
 TEST(Peltrane, RefusedOpensAndAFileGoneWhileShownLeaveTheWindowConsistent) {
     Peltrane p;
     p.Open(Setting("PELTRANE_EXE"));

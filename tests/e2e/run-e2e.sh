@@ -17,6 +17,18 @@ cp "$build/peltrane/PELTRANE.exe" "$work/PELTRANE.EXE"
 # The bitmap inspector opens a real library of sample bitmaps (tests/e2e/bitmaps).
 cp "$build/tests/e2e/sample_bitmaps.dll" "$work/"
 cp -r "$ROOT/tests/e2e/bitmaps" "$work/bitmaps"
+# A real program with classic, 32-bit and PNG icons, where Wine has one.
+cp /usr/lib/x86_64-linux-gnu/wine/x86_64-windows/notepad.exe "$work/" 2>/dev/null || true
+# Signed copies (a certificate made here) for the sessions that change a
+# signed file: afterwards the changed copies must not verify, their backups
+# must verify and be the signed originals.
+if command -v osslsigncode >/dev/null && command -v openssl >/dev/null; then
+  openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 2 \
+    -subj "/CN=image tools test signer" >/dev/null 2>&1
+  for pair in sample.exe:signed.exe sample_bitmaps.dll:signed_bitmaps.dll; do
+    osslsigncode sign -certs "$work/cert.pem" -key "$work/key.pem" -in "$work/${pair%%:*}" -out "$work/${pair##*:}" >/dev/null
+  done
+fi
 
 source "$ROOT/scripts/wine-env.sh"
 source "$ROOT/scripts/wine-fonts.sh"
@@ -50,6 +62,13 @@ for driver in ${E2E_DRIVERS:-veskarin peltrane gallery}; do
 done
 wine_stop
 trap - EXIT
+verifies() { osslsigncode verify -CAfile "$work/cert.pem" -in "$1" >/dev/null 2>&1; }
+for changed in signedreplace signedpalette; do
+  [ -f "$work/$changed.000" ] || continue  # the session was left out
+  if verifies "$work/$changed.dll" || ! verifies "$work/$changed.000" || ! cmp -s "$work/$changed.000" "$work/signed_bitmaps.dll"; then
+    echo "$changed.dll: the change must break the signature, the backup keep it"; status=1
+  fi
+done
 for shot in "$work"/shots/*.bmp; do
   [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
 done

@@ -15,9 +15,10 @@
 #include "imaging/ico_layout.h"
 #include "imaging/icon_render.h"
 #include "scan/image_description.h"
-#include "scan/image_scanner.h"
+#include "scan/modern_icons.h"
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/explorer.h"
+#include "tests/e2e/todays_icons.h"
 
 namespace {
 
@@ -28,13 +29,16 @@ constexpr int kBarRows = 20;
 
 std::string Sample() { return Work("sample.exe"); }  // a copy of imgscan.exe: 32x32x16, 16x16x256, 48x48x24
 
-std::vector<FoundImage> Icons(const std::string& path) {
+// The icons found, also 32-bit and PNG ones with `allKinds` (the option's search).
+std::vector<FoundImage> Icons(const std::string& path, bool allKinds = false) {
     ScanOptions options;
-    return ScanFile(path, options).entries;
+    options.allKinds = allKinds;
+    FileSource file(path);
+    return ScanAllKinds(file, options).entries;
 }
 
-std::string Title(const std::string& path, int index) {
-    const FoundImage e = Icons(path).at(static_cast<size_t>(index));
+std::string Title(const std::string& path, int index, bool allKinds = false) {
+    const FoundImage e = Icons(path, allKinds).at(static_cast<size_t>(index));
     return "Icon [ " + DescribeIcon(e) + " at " + HexOffset(e.headerOffset) + " ]";
 }
 
@@ -43,10 +47,12 @@ struct Expected {
     std::vector<uint8_t> bmp;
 };
 
-Expected Rendered(const std::string& path, int index, ColorRef mask) {
+// The display copy, drawn by imgscan's functions (for 32-bit and PNG icons
+// those of render-icon --all-kinds).
+Expected Rendered(const std::string& path, int index, ColorRef mask, bool allKinds = false) {
     Expected expected;
     FileSource file(path);
-    const FoundImage e = Icons(path).at(static_cast<size_t>(index));
+    const FoundImage e = Icons(path, allKinds).at(static_cast<size_t>(index));
     RenderIconDisplayCopy(file, e, mask, expected.bmp);
     expected.width = e.width;
     expected.height = e.height / 2;
@@ -66,8 +72,9 @@ int MaskPixels(const std::string& path, int index) {
 // display copy with this mask colour holds.
 // With the view scrolled down by `scrolledRows` image rows, only the rows
 // that are visible above the bottom of the client area are compared.
-bool ShowsIcon(HWND window, const std::string& path, int index, int zoom, ColorRef mask, int scrolledRows = 0) {
-    const Expected expected = Rendered(path, index, mask);
+bool ShowsIcon(HWND window, const std::string& path, int index, int zoom, ColorRef mask, int scrolledRows = 0,
+               bool allKinds = false) {
+    const Expected expected = Rendered(path, index, mask, allKinds);
     const Capture shot = CaptureClient(window);
     if (shot.width < expected.width * zoom) return false;
     int compared = 0;
@@ -789,6 +796,96 @@ TEST(Veskarin, KeysRunTheirButtonsCommandsWhenTheButtonsAreEnabled) {
     PressKey(v.Window(), VK_F1);
     EXPECT_EQ(v.Answer("Error"), "Install the readme file (TORMALE_E.PDF)\nin the same directory.");
     EXPECT_EQ(v.Title(), Title(Sample(), 1));
+}
+
+// With the option on, from the first icon: every title and picture as
+// imgscan's functions make them, 32-bit and PNG icons up to 64 x 64 also at
+// zoom 2. (The label of a button just pressed stays over the picture until
+// the mouse moves: it is moved, back and forth.)
+void ShowsEveryIcon(const Veskarin& v, const std::string& path) {
+    const std::vector<FoundImage> all = Icons(path, true);
+    RECT r;
+    GetWindowRect(v.Window(), &r);
+    int moves = 0;
+    for (int i = 0; i < static_cast<int>(all.size()); ++i) {
+        if (i > 0) v.Press(kNext);
+        ASSERT_TRUE(v.WaitForTitle(Title(path, i, true))) << v.Title();
+        if (!IsModernIcon(all[static_cast<size_t>(i)])) continue;
+        for (int zoom = 1; zoom <= (all[static_cast<size_t>(i)].width <= 64 ? 2 : 1); ++zoom) {
+            if (zoom == 2) v.Press(kZoomIn);
+            EXPECT_TRUE(WaitFor([&] {
+                SetCursorPos((r.left + r.right) / 2 + ++moves % 2, r.bottom - 8);
+                return ShowsIcon(v.Window(), path, i, zoom, kDarkCyan, 0, true);
+            }, 5000)) << v.Title() << " at zoom " << zoom;
+        }
+    }
+}
+
+TEST(Veskarin, TodaysIconsOnlyWhileAskedForDrawnAndSavedAsImgscanDoes) {
+    const std::string dll = TodaysIconsDll("todays.dll"), saved = Work("todays.ico");
+    DeleteFileA(saved.c_str());
+    const std::vector<unsigned char> original = ReadBytes(dll);
+    Veskarin v;
+    v.Open(dll);  // off: the three icons of today's search
+    ASSERT_TRUE(v.WaitForTitle(Title(dll, 0))) << v.Title();
+    v.Press(kNext);
+    v.Press(kNext);
+    EXPECT_TRUE(v.WaitForTitle(Title(dll, 2)));
+    EXPECT_TRUE(WaitFor([&] { return !v.Enabled(kNext); }));
+
+    ChooseAllIconKinds(v.Window());  // on: searched again from the first icon
+    ShowsEveryIcon(v, dll);
+    v.ChooseFile(kSaveAs, "Assign an icon file to save.", saved);  // the 256 x 256 PNG, stored as PNG
+    std::vector<uint8_t> ico;
+    FileSource file(dll);
+    ASSERT_EQ(BuildIconFile(file, Icons(dll, true).at(6), ico), ImageRead::Ok);
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(saved) == std::vector<unsigned char>(ico.begin(), ico.end()); }));
+    v.Press(kReplace);
+    EXPECT_EQ(v.Answer("Warning"),
+              "Unable to replace a 32-bit or PNG icon.\nOnly icons of 2, 16, 256 and 16M colors can be replaced.");
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs(); }));
+    EXPECT_EQ(ReadBytes(dll), original);
+
+    ChooseAllIconKinds(v.Window());  // off again
+    EXPECT_TRUE(v.WaitForTitle(Title(dll, 0))) << v.Title();
+}
+
+// Wine's notepad.exe (copied by run-e2e.sh where Wine has it): classic
+// icons, 32-bit ones and a 256 x 256 PNG. The option is turned on before
+// Open, whose search it then applies to.
+TEST(Veskarin, TodaysIconsOfARealProgram) {
+    const std::string exe = Work("notepad.exe");
+    if (!FileExists(exe)) GTEST_SKIP() << "no notepad.exe of Wine at hand";
+    Veskarin v;
+    ChooseAllIconKinds(v.Window());
+    v.Open(exe);
+    ShowsEveryIcon(v, exe);
+}
+
+// The new texts in Japanese: Replace of a 32-bit icon, and the question
+// before a signed file changes (No: the file stays byte for byte).
+TEST(Japanese, TodaysIconsAndASignedFile) {
+    const std::string dll = TodaysIconsDll("todays-ja.dll");
+    Veskarin v("アルヴェル");
+    ChooseAllIconKinds(v.Window());
+    v.ChooseFile(kOpen, "オープンするファイルの選択", dll);
+    ASSERT_TRUE(v.WaitForTitle(Title(dll, 0, true))) << v.Title();
+    for (int i = 0; i < 3; ++i) v.Press(kNext);
+    ASSERT_TRUE(v.WaitForTitle(Title(dll, 3, true))) << v.Title();
+    v.Press(kReplace);
+    EXPECT_EQ(v.Answer("警告"), "32ビットまたは PNG のアイコンは置換できません.\n置換できるのは 2・16・256・16M 色のアイコンです.");
+
+    if (!FileExists(Work("signed.exe"))) GTEST_SKIP() << "no signed copy (osslsigncode)";
+    const std::string target = Work("signed-ja.exe");
+    ASSERT_TRUE(CopyFileA(Work("signed.exe").c_str(), target.c_str(), FALSE));
+    const std::vector<unsigned char> original = ReadBytes(target);
+    v.ChooseFile(kOpen, "オープンするファイルの選択", target);
+    ASSERT_TRUE(v.WaitForTitle(Title(target, 0))) << v.Title();
+    v.ChooseFile(kReplace, "置換するファイルの選択", RepaintedIco(0, "signed-ja.ico"));
+    v.Answer("置換の確認", IDYES);
+    EXPECT_EQ(v.Answer("確認", IDNO), "このファイルにはデジタル署名があります.\n変更すると署名は無効になります\n"
+                                     "(オリジナル・ファイルのバックアップには残ります).\nファイルを変更しますか？");
+    EXPECT_TRUE(WaitFor([&] { return v.NoDialogs() && ReadBytes(target) == original; }));
 }
 
 TEST(Japanese, TitleAndMessagesAreJapanese) {

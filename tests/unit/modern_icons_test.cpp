@@ -10,6 +10,8 @@
 #include "cli/list_command.h"
 #include "cli/write_commands.h"
 #include "tests/unit/command_folder.h"
+#include "imaging/bmp_pixels.h"
+#include "imaging/icon_grid_page.h"
 #include "imaging/png_file.h"
 #include "scan/modern_icons.h"
 #include "tests/unit/test_images.h"
@@ -109,6 +111,61 @@ TEST_F(AllKinds, FindsModernImagesBesideTheProgramsOnesAndOnlyWhenAsked) {
     const Bytes shown = Read("d.png");
     ASSERT_TRUE(DecodeIconPng(shown.data(), shown.size(), picture));
     EXPECT_EQ(Bytes(picture.At(0, 0), picture.At(0, 0) + 4), (Bytes{30, 20, 10, 255}));
+}
+
+// What the programs show of today's icons is what imgscan draws: the icon
+// inspector's display copy (render-icon --all-kinds) and the icon gallery's
+// cell (sheet icons --gallery --all-kinds), over the same mask colour, for
+// graded alpha, alpha all 0 (the mask decides), odd sizes and a PNG.
+TEST_F(AllKinds, TheProgramsDrawTodaysIconsAsImgscanDoes) {
+    Bytes file(16, 0);
+    Bytes ramp = Icon32(17, 9, 0);  // alpha across, colours down: orientation and blending show
+    for (int32_t y = 0; y < 9; ++y)
+        for (int32_t x = 0; x < 17; ++x) {
+            uint8_t* p = ramp.data() + 40 + 4 * (y * 17 + x);
+            p[0] = static_cast<uint8_t>(20 * y);
+            p[3] = static_cast<uint8_t>(15 * x);
+        }
+    Place(file, file.size() + 8, ramp);
+    Bytes masked = Icon32(6, 6, 0);  // alpha all 0: its AND mask decides
+    masked[masked.size() - 4] = 0xF0;  // the top row's first four pixels
+    Place(file, file.size() + 8, masked);
+    Place(file, file.size() + 8, PngIcon(64, 63));
+    file.resize(file.size() + 40, 0);
+    const std::string exe = Write("app.exe", file);
+
+    const ColorRef mask = MakeColorRef(0xC0, 0x40, 0x10);
+    ScanOptions options;
+    options.kind = SearchKind::GalleryIcons;
+    options.allKinds = true;
+    MemorySource source(file);
+    const std::vector<FoundImage> entries = ScanAllKinds(source, options).entries;
+    ASSERT_EQ(entries.size(), 3u);
+
+    ASSERT_EQ(Run("sheet", {"icons", "--gallery", "--all-kinds", exe, Path("sheet.png"), "--mask-color", "C04010"}), 0);
+    const Bytes sheetPng = Read("sheet.png");
+    RgbaImage sheet;
+    ASSERT_TRUE(DecodePng(sheetPng.data(), sheetPng.size(), 1000, sheet));
+    std::vector<uint8_t> page = BlankPageFile(3, 1);
+    PagePixels pixels = PixelsOfPage(page.data() + 54, page.size() - 54, 3, 1);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(Run("render-icon", {"--all-kinds", exe, std::to_string(i), Path("i.png"), "--mask-color", "C04010"}), 0);
+        const Bytes written = Read("i.png");
+        RgbaImage expected, shown;
+        ASSERT_TRUE(DecodeIconPng(written.data(), written.size(), expected));
+        std::vector<uint8_t> bmp;
+        ASSERT_EQ(RenderIconDisplayCopy(source, entries[i], mask, bmp), ImageRead::Ok);
+        ASSERT_EQ(DecodeBmpFile(bmp, shown), BmpPixels::Ok);
+        EXPECT_EQ(shown.width, expected.width);
+        EXPECT_EQ(shown.pixels, expected.pixels);
+
+        ASSERT_TRUE(DrawIconInCell(source, entries[i], 0, static_cast<int32_t>(i), mask, pixels));
+    }
+    RgbaImage drawn;
+    ASSERT_EQ(DecodeBmpFile(page, drawn), BmpPixels::Ok);
+    EXPECT_EQ(drawn.pixels, sheet.pixels);  // lines, white around the pictures, the pictures
+    EXPECT_NE(drawn.At(1 + 23, 1 + 27)[0], 255);  // the odd-sized ramp sits where the sheet puts it
 }
 
 TEST(ModernIconScan, RefusesWhatIsNoIconImage) {
