@@ -14,8 +14,20 @@ std::string HookDll() {
     return dll.substr(0, dll.find_last_of('\\') + 1) + "e2e_hook.dll";
 }
 
+// The program waits for input: the command it was given last has ended (a
+// drop while a command runs is ignored, as it should be).
+void WaitUntilIdle(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id);
+    if (process == nullptr) return;
+    WaitForInputIdle(process, 5000);
+    CloseHandle(process);
+}
+
 // Hands `request` to the program of `window` and waits for its answer.
 bool Serve(HWND window, HookRequest& request) {
+    WaitUntilIdle(window);
     HANDLE section =
         CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(HookRequest), kHookSection);
     if (section == nullptr) return false;

@@ -17,9 +17,11 @@
 #include "imaging/grid_layout.h"
 #include "imaging/ico_layout.h"
 #include "imaging/icon_grid_page.h"
+#include "imaging/icon_render.h"
 #include "imaging/thumbnail.h"
 #include "scan/modern_icons.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/explorer.h"
 #include "tests/e2e/todays_icons.h"
 
 namespace {
@@ -632,6 +634,70 @@ TEST(Zandovir, SaveAsAndSaveAllWriteTheBitmapsAsFound) {
     z.Open(empty);
     EXPECT_EQ(z.Answer("Information"), "NO bitmap in the file.");
     EXPECT_TRUE(z.ShowsBitmapAtItsSize(dll, 2, 2));  // the page and its file stay
+}
+
+// The clipboard holds, pixel for pixel, the BMP file `bmp` (uncompressed).
+bool ClipboardHolds(const std::vector<uint8_t>& bmp) {
+    const Capture copied = ClipboardPicture();
+    const int width = static_cast<int>(bmp[18] | bmp[19] << 8), height = static_cast<int>(bmp[22] | bmp[23] << 8);
+    if (copied.width != width || copied.height != height) return false;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (copied.At(x, y) != BmpPixel(bmp, x, y)) return false;
+    return true;
+}
+
+// A dropped file opens as through Open; the keys turn the pages; Copy takes
+// the selected icon as the inspector shows it, and nothing without a selection.
+TEST(Mordelix, DropKeysAndCopyOfTheSelectedIcon) {
+    const std::string dll = IconDll("icons-dropped.dll", 100);
+    const std::string text = Work("dropped.txt");
+    WriteBytes(text, {'h', 'i'});
+    Mordelix m;
+    ASSERT_LT(m.layout.CellsPerPage(), 100);
+    EmptyTheClipboard();
+    EXPECT_TRUE(SystemMenuItem(m.Window(), "Copy").grayed);
+    ASSERT_TRUE(DropFiles(m.Window(), {dll}));
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }, 15000));
+    ASSERT_TRUE(DropFiles(m.Window(), {text}));
+    EXPECT_EQ(m.Answer("Error"), "Select a file with EXE or DLL extension.");
+    EXPECT_TRUE(WaitFor([&] { return m.NoDialogs(); }));
+
+    PressKey(m.Window(), VK_RIGHT);
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 1); }, 15000));
+    PressKey(m.Window(), VK_PRIOR);
+    EXPECT_TRUE(WaitFor([&] { return m.ShowsPage(dll, 0); }, 15000));
+    PressKey(m.Window(), VK_LEFT);  // no page before the first
+    TypeCharacter(m.Window(), 3);   // nothing selected: nothing copied
+    Sleep(300);
+    EXPECT_TRUE(m.ShowsPage(dll, 0));
+    EXPECT_EQ(ClipboardPicture().width, 0);
+
+    m.ClickCell(2);
+    ASSERT_TRUE(WaitFor([&] { return m.FrameOf(2, kRed); }));
+    EXPECT_FALSE(SystemMenuItem(m.Window(), "Copy").grayed);
+    TypeCharacter(m.Window(), 3);
+    FileSource file(dll);
+    std::vector<uint8_t> icon;
+    ASSERT_EQ(RenderIconDisplayCopy(file, Found(dll, SearchKind::GalleryIcons)[2], kDarkCyan, icon), ImageRead::Ok);
+    EXPECT_TRUE(WaitFor([&] { return ClipboardHolds(icon); }, 5000));
+    PressKey(m.Window(), VK_F1);
+    EXPECT_EQ(m.Answer("Error"), "Install the readme file (MORDELIE.PDF)\nin the same directory.");
+}
+
+TEST(Zandovir, ADroppedLibraryAndTheSelectedBitmapCopiedFromTheSystemMenu) {
+    const std::string dll = BitmapDll();
+    Zandovir z;
+    ASSERT_TRUE(DropFiles(z.Window(), {dll}));
+    ASSERT_TRUE(WaitFor([&] { return z.ShowsBitmapAtItsSize(dll, 2, 2); }, 20000));
+    z.ClickCell(1);
+    ASSERT_TRUE(z.WaitForButtons(false, true, true, true));
+    EmptyTheClipboard();
+    PostMessageA(z.Window(), WM_SYSCOMMAND, SystemMenuItem(z.Window(), "Copy").id, 0);
+    EXPECT_TRUE(WaitFor([&] { return ClipboardHolds(BmpOf(dll, 1)); }, 5000));
+    PressKey(z.Window(), VK_NEXT);
+    EXPECT_TRUE(WaitFor([&] { return z.ShowsBitmapAtItsSize(dll, z.layout.CellsPerPage(), 0); }, 20000));
+    EXPECT_TRUE(SystemMenuItem(z.Window(), "Copy").grayed);  // the page changed: no selection
 }
 
 TEST(Japanese, BothGalleriesSpeakJapanese) {

@@ -14,6 +14,7 @@
 #include "scan/image_description.h"
 #include "scan/image_scanner.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/explorer.h"
 
 namespace {
 
@@ -347,6 +348,58 @@ TEST(Peltrane, UnsavedPaletteChangesAreAskedForByCloseNextOpenAndExit) {
     p.Press(kExit);
     p.Answer("Question", IDYES);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(p.Window()); }));
+}
+
+// The picture on the clipboard, pixel for pixel, is the uncompressed .bmp `expected`.
+bool ClipboardHolds(const std::vector<uint8_t>& expected) {
+    const Capture copied = ClipboardPicture();
+    if (copied.width != Field(expected, 18) || copied.height != Field(expected, 22)) return false;
+    for (int y = 0; y < copied.height; ++y)
+        for (int x = 0; x < copied.width; ++x)
+            if (copied.At(x, y) != BmpPixel(expected, x, y)) return false;
+    return true;
+}
+
+// Copy takes the bitmap as shown (RLE expanded, the editor's colours); the
+// editor keeps the keyboard; a drop asks for unsaved colours before it opens.
+TEST(Peltrane, CopyTakesTheBitmapShownAndADropAsksForUnsavedColoursFirst) {
+    const std::string copy = Copy("dropped-library.dll");
+    Peltrane p;
+    p.OpenShown(Library());
+    PressKey(p.Window(), VK_RIGHT);
+    ASSERT_TRUE(p.WaitForTitle(TitleOf(Library(), kEight)));
+    PressKey(p.Window(), VK_RIGHT);
+    ASSERT_TRUE(p.WaitForTitle(TitleOf(Library(), kRle8)));
+    TypeCharacter(p.Window(), '+');
+    ASSERT_TRUE(Shows(p.Window(), kRle8, 2));
+    TypeCharacter(p.Window(), 3);  // Ctrl+C
+    EXPECT_TRUE(WaitFor([&] { return ClipboardHolds(Picture(kRle8)); }, 5000));
+    TypeCharacter(p.Window(), '-');
+    ASSERT_TRUE(Shows(p.Window(), kRle8, 1));
+
+    PaletteEditor editor(p);
+    ASSERT_NE(editor.Dialog(), nullptr);
+    editor.SetColor(0, 0, 255);
+    editor.ClickChip(1);
+    ASSERT_TRUE(WaitFor([&] { return !ShowsPicture(p.Window(), Picture(kRle8), 1); }, 5000));
+    TypeCharacter(editor.Dialog(), '+');  // the editor has the keyboard: no zoom
+    Sleep(300);
+    EXPECT_FALSE(p.Enabled(kZoomOut));
+    EmptyTheClipboard();
+    PostMessageA(p.Window(), WM_SYSCOMMAND, SystemMenuItem(p.Window(), "Copy").id, 0);
+    ASSERT_TRUE(WaitFor([&] { return ClipboardPicture().width == 48; }, 5000));
+    const Capture copied = ClipboardPicture(), view = CaptureClient(p.Window());  // the colours shown
+    for (int y = 0; y < copied.height; ++y)
+        for (int x = 0; x < copied.width; ++x) ASSERT_EQ(copied.At(x, y), view.At(x, kBarRows + y)) << x << "," << y;
+
+    ASSERT_TRUE(DropFiles(p.Window(), {copy}));
+    EXPECT_EQ(p.Answer("Question", IDNO), "Do you open a file without saving\nthe color change to the bitmap?");
+    EXPECT_EQ(p.Title(), TitleOf(Library(), kRle8));
+    EXPECT_TRUE(editor.Open());
+    ASSERT_TRUE(DropFiles(p.Window(), {copy}));
+    p.Answer("Question", IDYES);
+    EXPECT_TRUE(p.WaitForTitle(TitleOf(copy, 0))) << p.Title();
+    EXPECT_TRUE(Shows(p.Window(), kFour, 1));
 }
 
 TEST(Peltrane, SaveAsWritesTheBitmapAsFoundOrWithTheChangedColours) {

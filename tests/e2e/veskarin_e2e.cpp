@@ -888,6 +888,17 @@ TEST(Japanese, TodaysIconsAndASignedFile) {
     EXPECT_TRUE(WaitFor([&] { return v.NoDialogs() && ReadBytes(target) == original; }));
 }
 
+TEST(Japanese, ADroppedFileAndCopyInJapanese) {
+    const std::string text = Work("dropped-ja.txt");
+    WriteBytes(text, {'h', 'i'});
+    Veskarin v("アルヴェル");
+    EXPECT_NE(SystemMenuItem(v.Window(), "コピー").id, 0u);
+    ASSERT_TRUE(DropFiles(v.Window(), {text}));
+    EXPECT_EQ(v.Answer("エラー"), "拡張子 EXE/DLL/ICO のファイルを選択してください.");
+    ASSERT_TRUE(DropFiles(v.Window(), {Sample()}));
+    EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
+}
+
 TEST(Japanese, TitleAndMessagesAreJapanese) {
     Veskarin v("アルヴェル");
     ASSERT_NE(v.Window(), nullptr);
