@@ -243,8 +243,15 @@ void StepZoom(HWND window, const OpenedFile& file, int step, bool (*readSize)(HW
 
 void ShowNoImage(HWND window) {
     FreeDib(view.dib);
+    const ToolView& tool = view.tool;
     view.tool.imagePresent = false;
     DisableImageButtons();
+    if (tool.currentIndex >= 0) {
+        EnableBarButton("Prev", tool.currentIndex > 0);
+        EnableBarButton("Next", tool.currentIndex < tool.lastIndex);
+    }
+    view.imageWidth = view.imageHeight = 0;
+    ResetScrollBars(window);
     SetWindowTextA(window, DisplayName());
     RepaintImageArea(window);
 }

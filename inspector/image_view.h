@@ -27,9 +27,10 @@ void DisableImageButtons();
 // after its message, and nothing is redrawn), then the scroll bars are laid
 // out and the view repainted.
 void StepZoom(HWND window, const OpenedFile& file, int step, bool (*readSize)(HWND window));
-// Nothing of the open file is shown any more (its image could not be shown
-// again): no picture, the program's name as title, the image commands off
-// until Open. The tool forgets its own image first.
+// The current entry of the open file cannot be shown: no picture, the
+// program's name as title, the commands on the image off; Previous and Next
+// still step through the table, so that every image that can be shown stays
+// within reach. The tool forgets its own image and publishes its index first.
 void ShowNoImage(HWND window);
 // Copy: an image is painted, and it goes onto the clipboard at its own size.
 bool ImageShown();

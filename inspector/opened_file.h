@@ -24,9 +24,12 @@ struct OpenedFile {
     bool HasImage() const {
         return imagePresent && currentIndex >= 0 && currentIndex < static_cast<int>(table.size());
     }
+    // An entry of the table is current, shown or not (it may be one that
+    // cannot be shown).
+    bool HasEntry() const { return currentIndex >= 0 && currentIndex < static_cast<int>(table.size()); }
     // Previous and Next have an entry to go to.
-    bool HasPrevious() const { return HasImage() && currentIndex > 0; }
-    bool HasNext() const { return HasImage() && currentIndex < lastIndex; }
+    bool HasPrevious() const { return HasEntry() && currentIndex > 0; }
+    bool HasNext() const { return HasEntry() && currentIndex < lastIndex; }
     // Keeps the view's record of the tool in step (buttons enabled by painting).
     void Publish() const;
 };

@@ -28,8 +28,9 @@ std::string TitleLine(const FoundImage& entry, const std::string& words) {
     return title + " ]";
 }
 
-// Nothing of the file is shown any more (its bitmap could not be loaded): no
-// picture, the program's title, no command on the table until Open.
+// The current entry cannot be shown (its bitmap could not be loaded): no
+// picture, the program's title, no editor, and only Previous and Next on the
+// table, so that the bitmaps after it stay within reach.
 void ShowNothing(HWND window) {
     inspector.file.imagePresent = false;
     DestroyPaletteEditor(window);

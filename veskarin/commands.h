@@ -12,7 +12,11 @@ void SearchIcons(HWND window, const std::string& path, bool icoFileMode);  // ic
 // the open file searched again and its first icon shown.
 void SwitchIconKinds(HWND window);
 // Each reports its failure to the user and returns false.
-bool RenderIcon(HWND window, int index);       // icon_display.cpp
+// How rendering an icon into the display copy ended: Failed when the open
+// file or the temporary file failed, Unrenderable when the icon's own bytes
+// cannot be drawn (the file reads well).
+enum class IconRendering { Rendered, Unrenderable, Failed };
+IconRendering RenderIcon(HWND window, int index);  // icon_display.cpp
 bool ReadIconSize(HWND window, int index);
 bool ShowIcon(HWND window, int index);
 // The current icon rendered again (a new mask colour); when that fails the

@@ -24,33 +24,36 @@ std::string TitleLine(const FoundImage& entry) {
     return title + " ]";
 }
 
-// Nothing of the file is shown any more (its icon could not be shown again):
-// no picture, the program's title, and no command on the table until Open.
+// The current entry cannot be shown: no picture, the program's title, and
+// only Previous and Next on the table.
 void ShowNothing(HWND window) {
     inspector.file.imagePresent = false;
     ShowNoImage(window);
 }
 
 // Shows entry `index` in place of the current one (at zoom 1 when
-// `resetZoom`). When it cannot be rendered, the current icon stays with its
-// title, index and zoom, so that the three always describe the same image.
+// `resetZoom`). When the display copy cannot be made, the current icon stays
+// with its title, index and zoom, so that the three always describe the same
+// image; when the icon's own bytes cannot be drawn, the entry becomes the
+// current one without a picture, and the icons after it stay within reach.
 bool ShowEntry(HWND window, int index, bool resetZoom) {
     WaitCursor();
-    const bool rendered = RenderIcon(window, index) && ReadIconSize(window, index);
-    if (rendered) {
+    IconRendering rendering = RenderIcon(window, index);
+    if (rendering == IconRendering::Rendered && !ReadIconSize(window, index)) rendering = IconRendering::Failed;
+    if (rendering != IconRendering::Failed) {
         if (resetZoom) view.zoomFactor = 1;
         inspector.file.currentIndex = index;
         inspector.file.Publish();
         LayoutScrollBars(window);
-        if (!ShowIcon(window, index)) ShowNothing(window);
+        if (rendering == IconRendering::Unrenderable || !ShowIcon(window, index)) ShowNothing(window);
     }
     ArrowCursor();
-    return rendered;
+    return rendering == IconRendering::Rendered;
 }
 
 }  // namespace
 
-bool RenderIcon(HWND window, int index) {
+IconRendering RenderIcon(HWND window, int index) {
     FileSource source(inspector.file.openPath);
     StdFileSystem fs;
     int64_t icoFileSize = 0;
@@ -59,8 +62,13 @@ bool RenderIcon(HWND window, int index) {
                                                inspector.maskColor, fs, frame.displayCopyPath, icoFileSize)
                         : DisplayCopyResult::SourceUnreadable;
     if (const Message* message = DisplayCopyMessage(DisplayCopyKind::Icon, result)) ShowMessage(window, *message);
-    if (result == DisplayCopyResult::Written) inspector.icoFileSize = icoFileSize;
-    return result == DisplayCopyResult::Written;
+    if (result == DisplayCopyResult::Written) {
+        inspector.icoFileSize = icoFileSize;
+        return IconRendering::Rendered;
+    }
+    // The file reads, but this icon's bytes draw no picture.
+    return source.IsOpen() && result == DisplayCopyResult::SourceUnreadable ? IconRendering::Unrenderable
+                                                                            : IconRendering::Failed;
 }
 
 bool ReadIconSize(HWND window, int index) {

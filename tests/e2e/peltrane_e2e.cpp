@@ -606,6 +606,37 @@ TEST(Peltrane, RefusedOpensAndAFileGoneWhileShownLeaveTheWindowConsistent) {
     EXPECT_TRUE(WaitFor([&] { return !p.Enabled(kPrev) && p.Enabled(kNext); }));
 }
 
+// A first bitmap that cannot be shown (8 bits marked as bit fields, whose
+// bits are shorter than uncompressed rows: refused when read) leaves the file
+// open: Next reaches the others, Previous comes back to it, and title and
+// buttons say that nothing is shown there.
+TEST(Peltrane, ABitmapThatCannotBeShownLeavesTheOthersWithinReach) {
+    const std::vector<unsigned char> library = ReadBytes(Library());
+    const size_t rle8 = static_cast<size_t>(Bitmaps(Library())[kRle8].headerOffset);
+    std::vector<unsigned char> bytes(64, 0);
+    bytes.insert(bytes.end(), library.begin() + static_cast<std::ptrdiff_t>(rle8), library.end());
+    bytes[64 + 16] = 3;  // BI_BITFIELDS
+    const std::string path = Work("unshowable-first.dll");
+    WriteBytes(path, bytes);
+    ASSERT_EQ(Bitmaps(path).size(), Bitmaps(Library()).size() - kRle8);
+
+    Peltrane p;
+    p.Open(path);
+    EXPECT_EQ(p.Answer("Read Error"), "Unable to read bitmap info header.");
+    EXPECT_TRUE(p.WaitForTitle("Dunmarra")) << p.Title();
+    EXPECT_TRUE(WaitFor([&] {
+        return !p.Enabled(kPrev) && p.Enabled(kNext) && !p.Enabled(kZoomIn) && !p.Enabled(kSaveAs) &&
+               !p.Enabled(kPalette);
+    }));
+    p.Press(kNext);
+    EXPECT_TRUE(p.WaitForTitle(TitleOf(path, 1))) << p.Title();
+    EXPECT_TRUE(Shows(p.Window(), kRle4, 1));
+    p.Press(kPrev);
+    EXPECT_EQ(p.Answer("Read Error"), "Unable to read bitmap info header.");
+    EXPECT_TRUE(p.WaitForTitle("Dunmarra")) << p.Title();
+    EXPECT_TRUE(WaitFor([&] { return !p.Enabled(kPrev) && p.Enabled(kNext) && !p.Enabled(kPalette); }));
+}
+
 TEST(Japanese, TitleEditorAndMessagesAreJapanese) {
     Peltrane p("ダンマラ");
     ASSERT_NE(p.Window(), nullptr);

@@ -899,6 +899,45 @@ TEST(Japanese, ADroppedFileAndCopyInJapanese) {
     EXPECT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
 }
 
+// An icon whose own bytes cannot be drawn (a PNG image broken inside) does
+// not hide the icons after it: Next steps onto it, shows nothing of it, and on.
+TEST(Veskarin, AnIconThatCannotBeDrawnLeavesTheIconsAfterItWithinReach) {
+    const std::string dll = TodaysIconsDll("broken-png.dll");
+    const std::vector<FoundImage> all = Icons(dll, true);
+    int broken = -1;
+    for (int i = 0; i < static_cast<int>(all.size()) && broken < 0; ++i)
+        if (all[static_cast<size_t>(i)].format == ImageFormat::Png) broken = i;
+    ASSERT_GT(broken, 0);
+    ASSERT_LT(broken + 1, static_cast<int>(all.size()));
+    std::vector<unsigned char> bytes = ReadBytes(dll);
+    const FoundImage& png = all[static_cast<size_t>(broken)];
+    for (int64_t i = png.headerOffset + png.imageSize / 2; i < png.headerOffset + png.imageSize - 16; ++i)
+        bytes[static_cast<size_t>(i)] = 0xFF;  // the compressed pixels, past the header the search reads
+    WriteBytes(dll, bytes);
+    ASSERT_EQ(Icons(dll, true).size(), all.size());
+
+    Veskarin v;
+    ChooseAllIconKinds(v.Window());
+    v.Open(dll);
+    ASSERT_TRUE(v.WaitForTitle(Title(dll, 0, true)));
+    for (int i = 1; i < broken; ++i) {
+        v.Press(kNext);
+        ASSERT_TRUE(v.WaitForTitle(Title(dll, i, true))) << v.Title();
+    }
+    v.Press(kNext);
+    EXPECT_EQ(v.Answer("Error"), "Unable to open a source file.");
+    EXPECT_TRUE(v.WaitForTitle("Arvelle")) << v.Title();
+    EXPECT_TRUE(WaitFor([&] {
+        return v.Enabled(kPrev) && v.Enabled(kNext) && !v.Enabled(kZoomIn) && !v.Enabled(kSaveAs) && !v.Enabled(kReplace);
+    }));
+    v.Press(kNext);
+    EXPECT_TRUE(v.WaitForTitle(Title(dll, broken + 1, true))) << v.Title();
+    v.Press(kPrev);
+    EXPECT_EQ(v.Answer("Error"), "Unable to open a source file.");
+    v.Press(kPrev);
+    EXPECT_TRUE(v.WaitForTitle(Title(dll, broken - 1, true))) << v.Title();
+}
+
 TEST(Japanese, TitleAndMessagesAreJapanese) {
     Veskarin v("アルヴェル");
     ASSERT_NE(v.Window(), nullptr);
