@@ -107,6 +107,15 @@ private:
     HWND window_ = nullptr;
 };
 
+// Figures (not part of the test run): presses `openButton`, reads `path`
+// once (so that the system's cache holds it, as for a file just used) and
+// answers the dialog `dialogTitle` with it; the milliseconds from OK until
+// the window shows `title`, -1 when it does not within two minutes.
+double TimeOpen(const MainWindow& main, int openButton, const char* dialogTitle, const std::string& path,
+                const std::string& title);
+// Prints each time and, last, their median.
+void PrintOpenTimes(const char* program, const std::string& path, const std::vector<double>& times);
+
 // The colour of pixel (x, y) (top row 0) of an uncompressed BMP file of 1, 4, 8 or 24 bits.
 COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y);
 
