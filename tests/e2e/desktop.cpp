@@ -1,5 +1,7 @@
 #include "tests/e2e/desktop.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -283,25 +285,23 @@ void ReadThrough(const std::string& path) {
 
 }  // namespace
 
-double TimeOpen(const MainWindow& main, int openButton, const char* dialogTitle, const std::string& path,
-                const std::string& title) {
+void BenchOpen(const char* program, const MainWindow& main, int openButton, const char* dialogTitle,
+               const std::string& path, const std::string& title, const std::function<bool()>& reset) {
     using Clock = std::chrono::steady_clock;
-    main.Press(openButton);
-    HWND dialog = FindDialog(main.Process(), dialogTitle);
-    if (dialog == nullptr) return -1;
-    ReadThrough(path);
-    const auto start = Clock::now();
-    AnswerFileDialog(dialog, path);
-    for (int polls = 0; polls < 120000; ++polls) {
-        if (main.Title() == title) return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        Sleep(1);
+    const int runs = Setting("BENCH_RUNS").empty() ? 5 : std::stoi(Setting("BENCH_RUNS"));
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        ASSERT_TRUE(reset()) << main.Title();
+        main.Press(openButton);
+        HWND dialog = FindDialog(main.Process(), dialogTitle);
+        ASSERT_NE(dialog, nullptr);
+        ReadThrough(path);
+        const auto start = Clock::now();
+        AnswerFileDialog(dialog, path);
+        ASSERT_TRUE(WaitFor([&] { return main.Title() == title; }, 120000, 1)) << main.Title();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        std::printf("%s: OK in Open to the first title of %s: %.0f ms\n", program, path.c_str(), times.back());
     }
-    return -1;
-}
-
-void PrintOpenTimes(const char* program, const std::string& path, const std::vector<double>& times) {
-    std::vector<double> sorted = times;
-    std::sort(sorted.begin(), sorted.end());
-    for (double ms : times) std::printf("%s: OK in Open to the first title of %s: %.0f ms\n", program, path.c_str(), ms);
-    if (!sorted.empty()) std::printf("%s open median: %.1f ms\n", program, sorted[sorted.size() / 2]);
+    std::sort(times.begin(), times.end());
+    std::printf("%s open median: %.1f ms\n", program, times[times.size() / 2]);
 }

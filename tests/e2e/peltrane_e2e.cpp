@@ -568,21 +568,15 @@ TEST(Bench, ChipClick) {
 }
 
 // From OK in the Open dialog to the first bitmap's title of a large file
-// (BENCH_FILE), BENCH_RUNS times (default 5).
+// (BENCH_FILE).
 TEST(Bench, OpenALargeFile) {
     const std::string large = Setting("BENCH_FILE");
     if (large.empty()) GTEST_SKIP() << "no BENCH_FILE";
-    const int runs = Setting("BENCH_RUNS").empty() ? 5 : std::stoi(Setting("BENCH_RUNS"));
-    const std::string title = TitleOf(large, 0);
     Peltrane p;
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        p.Open(Work("bitmaps\\b4.bmp"));  // another title before each run
-        ASSERT_TRUE(p.WaitForTitle("Bitmap [ 40 x 30 x 16 RGB (718 Bytes) ]")) << p.Title();
-        times.push_back(TimeOpen(p, kOpen, "Select a file to open.", large, title));
-        ASSERT_GE(times.back(), 0) << p.Title();
-    }
-    PrintOpenTimes("PELTRANE", large, times);
+    BenchOpen("PELTRANE", p, kOpen, "Select a file to open.", large, TitleOf(large, 0), [&] {
+        p.Open(Work("bitmaps\\b4.bmp"));
+        return p.WaitForTitle("Bitmap [ 40 x 30 x 16 RGB (718 Bytes) ]");
+    });
 }
 
 }  // namespace

@@ -711,22 +711,15 @@ TEST(Demo, OpensARealFileForAScreenshot) {
 }
 
 // Figures under Wine (not part of the test run): from OK in the Open dialog
-// to the first icon's title of a large file (BENCH_FILE), BENCH_RUNS times
-// (default 5).
+// to the first icon's title of a large file (BENCH_FILE).
 TEST(Bench, OpenALargeFile) {
     const std::string large = Setting("BENCH_FILE");
     if (large.empty()) GTEST_SKIP() << "no BENCH_FILE";
-    const int runs = Setting("BENCH_RUNS").empty() ? 5 : std::stoi(Setting("BENCH_RUNS"));
-    const std::string title = Title(large, 0);
     Veskarin v;
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        v.Open(Sample());  // another title before each run
-        ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0))) << v.Title();
-        times.push_back(TimeOpen(v, kOpen, "Select a file to open.", large, title));
-        ASSERT_GE(times.back(), 0) << v.Title();
-    }
-    PrintOpenTimes("VESKARIN", large, times);
+    BenchOpen("VESKARIN", v, kOpen, "Select a file to open.", large, Title(large, 0), [&] {
+        v.Open(Sample());
+        return v.WaitForTitle(Title(Sample(), 0));
+    });
 }
 
 }  // namespace
