@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "scan/byte_search.h"
 #include "scan/scan_rules.h"
 
 namespace {
@@ -40,8 +41,9 @@ public:
             if (!Covers(from, 1) && !Load(from)) return -2;
             const uint8_t* begin = block_.data() + (from - start_);
             if (*begin == kHeaderByte) return from;  // runs of 40s are common in padding
-            const void* hit = std::memchr(begin, kHeaderByte, static_cast<size_t>(start_ + length_ - from));
-            if (hit != nullptr) return from + (static_cast<const uint8_t*>(hit) - begin);
+            const uint8_t* end = block_.data() + length_;
+            const uint8_t* hit = FindByte(begin, end, kHeaderByte);
+            if (hit != end) return from + (hit - begin);
             from = start_ + length_;
         }
         return -1;

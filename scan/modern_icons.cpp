@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "scan/byte_search.h"
 #include "scan/scan_rules.h"
 
 namespace {
@@ -164,10 +165,8 @@ bool FindModernIcons(ByteSource& source, bool upTo64, std::vector<FoundImage>& f
         int64_t count;
         if (!reader.Span(pos, 1, bytes, count)) return false;
         // The first byte 40 (a header) or 0x89 (a PNG signature) of the span.
-        const auto* header = static_cast<const uint8_t*>(std::memchr(bytes, 40, static_cast<size_t>(count)));
-        const int64_t before = header != nullptr ? header - bytes : count;
-        const auto* png = static_cast<const uint8_t*>(std::memchr(bytes, 0x89, static_cast<size_t>(before)));
-        const int64_t i = png != nullptr ? png - bytes : before;
+        const int64_t before = FindByte(bytes, bytes + count, 40) - bytes;
+        const int64_t i = FindByte(bytes, bytes + before, 0x89) - bytes;
         if (i == count) {
             pos += count;
             continue;

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian machine, once.
+# With package names (scripts/run.sh): only those, and no Japanese locale.
 set -euo pipefail
 
 packages=(cmake ninja-build make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb
           fonts-wine fonts-ipafont-gothic locales imagemagick clang libclang-rt-14-dev python3
           libstb-dev osslsigncode openssl
           pandoc weasyprint fonts-dejavu-core poppler-utils nsis zip unzip)
+if [ $# -gt 0 ]; then packages=("$@"); fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -17,7 +19,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 # The Japanese runs under Wine need the ja_JP.UTF-8 locale.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
+if [ $# -eq 0 ] && ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
   $SUDO sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
   $SUDO locale-gen >/dev/null

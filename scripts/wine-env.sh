@@ -1,11 +1,24 @@
 # Sourced: a Wine prefix of the project's own and an X server for it.
-# wine_start sets everything up; wine_stop ends what it started.
+# wine_start sets everything up (wine_prefix alone makes the prefix); wine_stop
+# ends what it started.
 ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 export PATH=/usr/lib/wine:$PATH
 export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 WINE_XVFB_PID=""
+
+# Makes the prefix once (about 15 s), without a display, so that it can be
+# made while something else runs; no Wine process of it is left running.
+wine_prefix() {
+  mkdir -p "$WINEPREFIX"
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  DISPLAY= wine64 wineboot -i </dev/null >/dev/null 2>&1
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  DISPLAY= wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+}
 
 wine_start() {
   local display=${WINE_DISPLAY:-}
@@ -21,13 +34,8 @@ wine_start() {
     rm -f "$named"
   fi
   export DISPLAY=:$display
-  mkdir -p "$WINEPREFIX"
+  wine_prefix
   wineserver -p
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wine64 wineboot -i >/dev/null 2>&1
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  fi
   # Start Wine's helpers outside the test runner's pipes.
   wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 }

@@ -1,6 +1,9 @@
 #include "tests/e2e/desktop.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -307,4 +310,40 @@ HWND PanelControl(HWND dialog, int id) {
         if (std::string(name) == "#32770" && GetDlgItem(child, id) != nullptr) return GetDlgItem(child, id);
     }
     return nullptr;
+}
+
+namespace {
+
+// Reads a whole file and forgets its bytes.
+void ReadThrough(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    std::vector<char> block(1 << 20);
+    DWORD read = 0;
+    while (ReadFile(file, block.data(), static_cast<DWORD>(block.size()), &read, nullptr) && read > 0) {
+    }
+    CloseHandle(file);
+}
+
+}  // namespace
+
+void BenchOpen(const char* program, const MainWindow& main, int openButton, const char* dialogTitle,
+               const std::string& path, const std::string& title, const std::function<bool()>& reset) {
+    using Clock = std::chrono::steady_clock;
+    const int runs = Setting("BENCH_RUNS").empty() ? 5 : std::stoi(Setting("BENCH_RUNS"));
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        ASSERT_TRUE(reset()) << main.Title();
+        main.Press(openButton);
+        HWND dialog = FindDialog(main.Process(), dialogTitle);
+        ASSERT_NE(dialog, nullptr);
+        ReadThrough(path);
+        const auto start = Clock::now();
+        AnswerFileDialog(dialog, path);
+        ASSERT_TRUE(WaitFor([&] { return main.Title() == title; }, 120000, 1)) << main.Title();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        std::printf("%s: OK in Open to the first title of %s: %.0f ms\n", program, path.c_str(), times.back());
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%s open median: %.1f ms\n", program, times[times.size() / 2]);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,12 @@
 // The value of an environment variable set by the script that runs the driver.
 std::string Setting(const char* name);
 
-// Waits until `ready` holds, polling; false after `milliseconds`.
+// Waits until `ready` holds, polling every `every` ms; false after `milliseconds`.
 template <typename Ready>
-bool WaitFor(Ready ready, int milliseconds = 10000) {
-    for (int waited = 0; waited < milliseconds; waited += 25) {
+bool WaitFor(Ready ready, int milliseconds = 10000, int every = 25) {
+    for (int waited = 0; waited < milliseconds; waited += every) {
         if (ready()) return true;
-        Sleep(25);
+        Sleep(every);
     }
     return ready();
 }
@@ -116,6 +117,14 @@ private:
     Program program_;
     HWND window_ = nullptr;
 };
+
+// Figures (not part of the test run), BENCH_RUNS times (default 5): `reset`
+// gives the window another title (false when it could not), then `path` is
+// read once (so that the system's cache holds it, as for a file just used)
+// and opened through `openButton`'s dialog `dialogTitle`. Prints the
+// milliseconds from OK until the window shows `title`, and their median.
+void BenchOpen(const char* program, const MainWindow& main, int openButton, const char* dialogTitle,
+               const std::string& path, const std::string& title, const std::function<bool()>& reset);
 
 // The colour of pixel (x, y) (top row 0) of an uncompressed BMP file of 1, 4, 8 or 24 bits.
 COLORREF BmpPixel(const std::vector<uint8_t>& bmp, int x, int y);

@@ -998,4 +998,16 @@ TEST(Demo, OpensARealFileForAScreenshot) {
     SaveScreenshot("veskarin", v.Window());
 }
 
+// Figures under Wine (not part of the test run): from OK in the Open dialog
+// to the first icon's title of a large file (BENCH_FILE).
+TEST(Bench, OpenALargeFile) {
+    const std::string large = Setting("BENCH_FILE");
+    if (large.empty()) GTEST_SKIP() << "no BENCH_FILE";
+    Veskarin v;
+    BenchOpen("VESKARIN", v, kOpen, "Select a file to open.", large, Title(large, 0), [&] {
+        v.Open(Sample());
+        return v.WaitForTitle(Title(Sample(), 0));
+    });
+}
+
 }  // namespace

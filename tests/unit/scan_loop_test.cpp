@@ -2,6 +2,9 @@
 // what it does with files it cannot read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "scan/byte_search.h"
 #include "tests/unit/test_images.h"
 
 namespace {
@@ -125,6 +128,30 @@ TEST(UnreadableFiles, FilesOfTwoGibibytesAreRefused) {
     options.kind = SearchKind::Bitmaps;
     EXPECT_EQ(ScanImages(huge, options).outcome, ScanOutcome::OpenFailed);
     EXPECT_EQ(ScanFile("/nonexistent/file.exe", options).outcome, ScanOutcome::OpenFailed);
+}
+
+// The scan's own byte search finds the first hit wherever it lies: in the
+// unaligned head, the 64-byte steps, the 16-byte steps or the tail, at every
+// alignment of the range, for values on either side of 0x80.
+TEST(ByteSearch, FindsTheFirstHitAsAPlainLoopDoes) {
+    Bytes buffer(300, 7);
+    for (const uint8_t value : {uint8_t{40}, uint8_t{0x89}}) {
+        for (size_t start = 0; start < 16; ++start) {
+            for (size_t length : {0, 1, 15, 16, 17, 63, 64, 65, 130, 283}) {
+                const uint8_t* begin = buffer.data() + start;
+                const uint8_t* end = begin + length;
+                EXPECT_EQ(FindByte(begin, end, value), end);
+                for (size_t hit = 0; hit < length; ++hit) {
+                    buffer[start + hit] = value;
+                    if (hit + 5 < length) buffer[start + hit + 5] = value;  // a later hit changes nothing
+                    ASSERT_EQ(FindByte(begin, end, value), begin + hit) << start << " " << length << " " << hit;
+                    std::fill(buffer.begin(), buffer.end(), 7);
+                }
+            }
+        }
+    }
+    buffer[100] = 40;  // a hit just past the end is not found
+    EXPECT_EQ(FindByte(buffer.data(), buffer.data() + 100, 40), buffer.data() + 100);
 }
 
 }  // namespace
