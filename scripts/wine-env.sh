@@ -21,6 +21,14 @@ wine_start() {
     rm -f "$named"
   fi
   export DISPLAY=:$display
+  # A prefix made before 32-bit Wine was installed has no 32-bit system
+  # folder, and `wineboot -u` does not add one: the project's own prefix is
+  # made anew (any other is left as it is, for its 64-bit programs).
+  if [ "$WINEPREFIX" = "$ROOT/build/wineprefix" ] && [ -f "$WINEPREFIX/system.reg" ] &&
+     [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
   mkdir -p "$WINEPREFIX"
   wineserver -p
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
