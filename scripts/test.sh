@@ -36,7 +36,7 @@ trap wine_stop EXIT
 for build in build/win build/win32; do
   # A test process that Wine fails to start (no output, 0.00 s; seen once on a
   # loaded machine) is started once more; a test that fails runs twice and fails.
-  ctest --test-dir "$build" --output-on-failure --repeat until-pass:2
+  ctest --test-dir "$build" --output-on-failure --repeat until-pass:2 -j "$jobs"
   bash scripts/check-imgscan.sh "$build/cli/imgscan.exe"
 done
 wine_stop
