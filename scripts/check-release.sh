@@ -2,12 +2,14 @@
 # Checks the release in dist/ as a user gets it: the zips' contents and
 # architectures; the guides' text (headings, button names) and embedded
 # fonts; then under Wine the installer run silently, the version and Help of
-# every program in the installed folder and in the unpacked zip, in English
+# every program in the installed folder and in both unpacked zips, in English
 # and in Japanese, and an uninstall that leaves nothing behind.
-# Usage: check-release.sh BUILD_DIR (the x86_64 build, with release_e2e.exe)
+# Usage: check-release.sh BUILD_DIR BUILD32_DIR (the x86_64 and i686 builds,
+# whose release_e2e.exe drives the programs of the same architecture)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$ROOT/build/win}" && pwd)
+build32=$(cd "${2:-$ROOT/build/win32}" && pwd)
 cd "$ROOT"
 source scripts/release-programs.sh
 version=$(release_version)
@@ -34,6 +36,7 @@ for arch in x86_64 i686; do
   done
 done
 unpacked="$work/x86_64/imagetools-$version-x86_64"
+unpacked32="$work/i686/imagetools-$version-i686"
 echo "check-release: both zips hold $(expected_files | xargs)"
 
 # --- The guides: every heading of their sources and the bar's names of their
@@ -81,16 +84,17 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ImageToo
 rm -rf "$installed" "$menu"
 wine64 reg delete "$uninstall_key" /f </dev/null >/dev/null 2>&1 || true
 
-# run_programs FOLDER: every program of FOLDER in both languages.
+# run_programs FOLDER BUILD: every program of FOLDER in both languages, driven
+# by BUILD's release_e2e.exe.
 run_programs() {
-  local folder=$1 program guide language
+  local folder=$1 driver=$2/tests/e2e/release_e2e.exe program guide language
   for program in $(release_programs); do
     guide=$(release_field "$program" 4)
     for language in en ja; do
       local locale=${LC_ALL:-C.UTF-8}; [ "$language" = ja ] && locale=ja_JP.UTF-8
       LC_ALL=$locale RELEASE_PROGRAM="$(winpath "$folder")\\$program.EXE" RELEASE_HELP=$(release_field "$program" 5) \
         RELEASE_GUIDE="$(winpath "$folder")\\$(guide_file "$guide" "$language")" RELEASE_VERSION=$version \
-        E2E_WORK="$(winpath "$work")" wine64 "$build/tests/e2e/release_e2e.exe" --gtest_brief=1 </dev/null ||
+        E2E_WORK="$(winpath "$work")" wine64 "$driver" --gtest_brief=1 </dev/null ||
         fail "$program ($language) in $folder"
     done
   done
@@ -105,13 +109,16 @@ for program in $(release_programs); do
 done
 [ -f "$menu/Uninstall Image tools.lnk" ] || fail "no Start-menu entry for the uninstaller"
 wine64 reg query "$uninstall_key" </dev/null >/dev/null 2>&1 || fail "the uninstaller is not registered"
-run_programs "$installed"
+run_programs "$installed" "$build"
 said=$(wine64 'C:\Program Files\Image tools\imgscan.exe' --version </dev/null | tr -d '\r')
 [ "$said" = "imgscan $version" ] || fail "imgscan --version says \"$said\""
 echo "check-release: installed silently; every program shows the version and opens its guides from Program Files"
 
-run_programs "$unpacked"
-echo "check-release: the unpacked zip's programs open their guides too"
+run_programs "$unpacked" "$build"
+run_programs "$unpacked32" "$build32"
+said=$(wine64 "$unpacked32/imgscan.exe" --version </dev/null | tr -d '\r')
+[ "$said" = "imgscan $version" ] || fail "the i686 imgscan --version says \"$said\""
+echo "check-release: the unpacked zips' programs, x86_64 and i686, show the version and open their guides too"
 
 wine64 "C:\\Program Files\\Image tools\\Uninstall.exe" /S </dev/null || fail "the uninstaller failed"
 # The uninstaller works from a copy of itself in the temporary folder: wait for it.

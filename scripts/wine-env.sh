@@ -34,6 +34,15 @@ wine_start() {
     rm -f "$named"
   fi
   export DISPLAY=:$display
+  # A prefix made before 32-bit Wine was installed has no 32-bit system
+  # folder, and `wineboot -u` does not add one: the project's own prefix is
+  # made anew once 32-bit Wine is there (any other is left as it is).
+  if [ "$WINEPREFIX" = "$ROOT/build/wineprefix" ] && [ -x /usr/lib/wine/wine ] &&
+     [ -f "$WINEPREFIX/system.reg" ] &&
+     [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
   wine_prefix
   wineserver -p
   # Start Wine's helpers outside the test runner's pipes.
