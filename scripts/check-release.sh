@@ -45,7 +45,8 @@ labels() {  # labels PROGRAM 1|2: the hover labels in English (1) or Japanese (2
   grep -rh -A8 'LabelText k[A-Za-z]*\[\] = {' "${1,,}"/ | sed '/^};/q' | grep -o '{"[^"]*", "[^"]*"}' |
     sed 's/^{"\(.*\)", "\(.*\)"}$/\1\t\2/' | cut -f"$2"
 }
-squeeze() { tr -d ' \n\t\f'; }
+# pandoc prints an apostrophe as a typographic one (U+2019).
+squeeze() { sed "s/\xe2\x80\x99/'/g" | tr -d ' \n\t\f'; }
 for guide in $(release_guides); do
   for language in en ja; do
     pdf="$unpacked/$(guide_file "$guide" "$language")"
