@@ -1,0 +1,663 @@
+// The random session of the two inspectors, VESKARIN (icons) and PELTRANE
+// (bitmaps): one image of the open file at a time, its title line, zoom,
+// Save As, Replace in place, and PELTRANE's palette editor.
+#include <algorithm>
+#include <set>
+
+#include "fileops/file_system.h"
+#include "imaging/bmp_layout.h"
+#include "imaging/ico_layout.h"
+#include "imaging/palette_editor_rules.h"
+#include "tests/soak/session.h"
+
+namespace {
+
+// PELTRANE's palette editor.
+enum EditorControl { kEditorClose = 2, kUndo = 130, kRedValue = 131, kRedBar = 134, kStatus = 137, kEditorSave = 138 };
+constexpr const char* kEditorCaption = "Change Palette Color";
+constexpr int kMaxZoom = 10;
+constexpr int kMaxChanges = 299;
+constexpr int kBarRows = 20;
+
+bool EndsWith(const std::string& path, const char* extension) {
+    const size_t length = std::string(extension).size();
+    return path.size() >= length && lstrcmpiA(path.c_str() + path.size() - length, extension) == 0;
+}
+
+// Kinds of file the Open dialog's checks refuse before any search.
+bool RefusedByOpen(FileKind kind) {
+    return kind == FileKind::OwnProgram || kind == FileKind::WrongExtension || kind == FileKind::Missing ||
+           kind == FileKind::Folder;
+}
+
+class InspectorSession : public Session {
+public:
+    using Session::Session;
+
+protected:
+    std::vector<Action> Actions() override;
+    void CheckState() override;
+    void Restarted() override;
+
+private:
+    bool Icons() const { return target_.search == Search::Icons; }
+    bool Showing() const { return shown_ >= 0; }
+    const ListedImage& Entry(int k) const { return listing_.entries[static_cast<size_t>(k)]; }
+    int LastIndex() const { return static_cast<int>(listing_.entries.size()) - 1; }
+    std::string EntryTitle(int k) const { return InspectorTitle(target_.search, Entry(k), fileMode_); }
+    bool Editable(int k) const { return !Icons() && k >= 0 && HasEditablePalette(AsFound(Entry(k))); }
+    HWND Editor() const { return FindWindowExA(nullptr, nullptr, "#32770", kEditorCaption); }
+
+    // The outcomes a step allows: the entries that may be shown after it
+    // (-1: none), or any entry of the file.
+    void Expect(std::set<int> entries) { expected_ = std::move(entries), anyEntry_ = false; }
+    void ExpectSame() { Expect({shown_}); }
+    void ExpectAnyEntry() { Expect({-1}), anyEntry_ = true; }
+    // A new bitmap is loaded: the editor starts again from its palette.
+    void Loaded(int k);
+
+    void Open();
+    void Step(int direction);
+    void Zoom(int step);
+    void Scroll();
+    void Resize();
+    void SaveAs();
+    void Replace();
+    void MaskColour();
+    void OpenEditor();
+    void MoveBar();
+    void ClickChip();
+    void Undo();
+    void SavePalette();
+    void CloseEditor();
+
+    int ResolveShown();
+    void CheckButtons(int k);
+    void CheckNothingShown();
+    void CheckEditor(int k);
+    std::vector<uint8_t> FileOfEntry(int k, const std::vector<uint8_t>* palette = nullptr) const;
+    std::string RandomSaveName(const char* extension);
+
+    // What the session knows of the program.
+    bool hasFile_ = false;   // a search has run (the start-up picture is gone)
+    std::string openPath_;
+    bool fileMode_ = false;
+    bool readOnly_ = false;
+    Listing listing_;
+    int shown_ = -1;
+    int zoom_ = 1;
+    bool zoomKnown_ = true;
+    bool nameTitle_ = false;  // a change in place was tried: the title may say the program's name
+    std::set<int> expected_{-1};
+    bool anyEntry_ = false;
+    int minimumWidth_ = 0;
+    // PELTRANE's palette: snapshot 0 as loaded, then one per change.
+    std::vector<std::vector<uint8_t>> history_;
+    bool paletteSaved_ = false;
+};
+
+void InspectorSession::Restarted() {
+    hasFile_ = false;
+    openPath_.clear();
+    listing_ = Listing{};
+    shown_ = -1;
+    zoom_ = 1;
+    zoomKnown_ = true;
+    nameTitle_ = false;
+    history_.clear();
+    Expect({-1});
+    RECT r;
+    GetWindowRect(Main(), &r);
+    minimumWidth_ = r.right - r.left;
+}
+
+std::vector<Action> InspectorSession::Actions() {
+    auto enabled = [this](int button) { return [this, button] { return Enabled(button); }; };
+    auto editorOpen = [this] { return Editor() != nullptr; };
+    std::vector<Action> actions = {
+        {"open", 14, [] { return true; }, [this] { Open(); }},
+        {"previous", 10, enabled(target_.previous), [this] { Step(-1); }},
+        {"next", 12, enabled(target_.next), [this] { Step(+1); }},
+        {"zoom in", 6, enabled(target_.zoomIn), [this] { Zoom(+1); }},
+        {"zoom out", 5, enabled(target_.zoomOut), [this] { Zoom(-1); }},
+        {"scroll", 5, [this] { return Showing(); }, [this] { Scroll(); }},
+        {"resize", 3, [] { return true; }, [this] { Resize(); }},
+        {"minimise and restore", 2, [] { return true; }, [this] {
+             ExpectSame();
+             MinimiseAndRestore();
+         }},
+        {"save as", 6, enabled(target_.saveAs), [this] { SaveAs(); }},
+        {"replace", 6, enabled(target_.replace), [this] { Replace(); }},
+        {"about", 1, [] { return true; }, [this] {
+             ExpectSame();
+             Press(target_.about);
+         }},
+        {"help", 1, [] { return true; }, [this] {
+             ExpectSame();
+             Press(target_.help);
+         }},
+        {"exit and start again", 1, [] { return true; }, [this] { ExitAndStartAgain(); }},
+        {"second copy", 1, [] { return true; }, [this] {
+             ExpectSame();
+             StartSecondCopy();
+         }},
+    };
+    if (Icons()) {
+        actions.push_back({"mask colour", 4, [] { return true; }, [this] { MaskColour(); }});
+    } else {
+        actions.push_back({"palette editor", 5, enabled(target_.palette), [this] { OpenEditor(); }});
+        actions.push_back({"palette bar", 5, editorOpen, [this] { MoveBar(); }});
+        actions.push_back({"palette chip", 10, editorOpen, [this] { ClickChip(); }});
+        actions.push_back({"palette undo", 3, editorOpen, [this] { Undo(); }});
+        actions.push_back({"palette save", 2, editorOpen, [this] { SavePalette(); }});
+        actions.push_back({"palette close", 3, editorOpen, [this] { CloseEditor(); }});
+    }
+    return actions;
+}
+
+void InspectorSession::Loaded(int k) {
+    history_.clear();
+    paletteSaved_ = false;
+    if (!Editable(k)) return;
+    const ListedImage& e = Entry(k);
+    std::vector<unsigned char> bytes = ReadBytes(openPath_);
+    const size_t at = static_cast<size_t>(e.headerOffset) + 40, count = 4 * static_cast<size_t>(e.colorCount);
+    if (at + count > bytes.size()) return;
+    std::vector<uint8_t> palette(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(at + count));
+    for (size_t i = 3; i < palette.size(); i += 4) palette[i] = 0;  // the history keeps the fourth bytes 0
+    history_.push_back(palette);
+}
+
+// Open: a file of the corpus named in the Open dialog.
+void InspectorSession::Open() {
+    const CorpusFile& file = AnyFile();
+    log_.Note(file.path.substr(file.path.find_last_of('\\') + 1) + " (" + file.label + ")");
+    const bool refused = RefusedByOpen(file.kind);
+    const Listing listing = refused ? Listing{} : imgscan_.List(target_.search, file.path);
+    bool keptChange = false;
+    OpenThroughDialog(file.path, [&](const Dialog& dialog) {
+        const int answer = RandomAnswer(dialog);
+        keptChange = keptChange || (dialog.caption == "Question" && answer == IDNO);
+        Reply(dialog, answer);
+    });
+    const bool fileMode = EndsWith(file.path, Icons() ? ".ico" : ".bmp");
+    // Nothing changes when the user keeps an unsaved palette, when the name is
+    // refused, or (VESKARIN) when an .ico file is refused before its search.
+    if (keptChange || refused || (Icons() && fileMode && listing.refused)) {
+        ExpectSame();
+        return;
+    }
+    hasFile_ = true;
+    openPath_ = file.path;
+    fileMode_ = fileMode;
+    readOnly_ = file.kind == FileKind::ReadOnly;
+    listing_ = listing;
+    zoom_ = 1;
+    zoomKnown_ = true;
+    nameTitle_ = false;
+    if (listing.entries.empty()) {
+        Expect({-1});
+        return;
+    }
+    // A message other than the search's own says the first entry could not be shown.
+    const bool otherMessage = std::any_of(Messages().begin(), Messages().end(),
+                                          [&](const std::string& text) { return text != listing.message; });
+    Expect(otherMessage ? std::set<int>{0, -1} : std::set<int>{0});
+    Loaded(0);
+}
+
+void InspectorSession::Step(int direction) {
+    const int from = shown_;
+    bool kept = false;
+    Press(direction > 0 ? target_.next : target_.previous, [&](const Dialog& dialog) {
+        const int answer = RandomAnswer(dialog);
+        kept = kept || (dialog.caption == "Question" && answer == IDNO);
+        Reply(dialog, answer);
+    });
+    if (kept) {
+        ExpectSame();
+        return;
+    }
+    if (from < 0) {
+        ExpectAnyEntry();  // nothing was shown: any entry may come
+    } else if (Messages().empty()) {
+        Expect({from + direction});
+    } else {
+        Expect({from, from + direction, -1});
+    }
+    zoom_ = 1;
+    zoomKnown_ = true;
+}
+
+void InspectorSession::Zoom(int step) {
+    ExpectSame();
+    Press(step > 0 ? target_.zoomIn : target_.zoomOut);
+    zoom_ += step;
+    if (!Messages().empty()) zoomKnown_ = false;  // the size could not be read
+}
+
+HWND VisibleBar(HWND window, LONG style) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[32] = {};
+        GetClassNameA(child, name, sizeof name);
+        const LONG own = GetWindowLongA(child, GWL_STYLE);
+        if (lstrcmpiA(name, "ScrollBar") == 0 && IsWindowVisible(child) && (own & (SBS_VERT | SBS_SIZEGRIP)) == style)
+            return child;
+    }
+    return nullptr;
+}
+
+void InspectorSession::Scroll() {
+    ExpectSame();
+    const bool vertical = chance_.OneIn(2);
+    HWND bar = VisibleBar(Main(), vertical ? SBS_VERT : SBS_HORZ);
+    static const int kRequests[] = {SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_THUMBPOSITION, SB_THUMBTRACK, SB_TOP};
+    const int request = kRequests[chance_.Below(7)];
+    const int position = chance_.Below(400);
+    log_.Note(std::string(vertical ? "vertical " : "horizontal ") + std::to_string(request) + " " + std::to_string(position));
+    Send(Main(), vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(bar));
+}
+
+void InspectorSession::Resize() {
+    ExpectSame();
+    const int width = chance_.Between(100, 1000), height = chance_.Between(60, 740);
+    log_.Note(std::to_string(width) + " x " + std::to_string(height));
+    Send(Main(), WM_NULL, 0, 0);  // the window is idle before it is moved
+    SetWindowPos(Main(), nullptr, chance_.Below(20), chance_.Below(20), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    Send(Main(), WM_NULL, 0, 0);
+    RECT r;
+    GetWindowRect(Main(), &r);
+    Require(r.right - r.left >= minimumWidth_ && r.bottom - r.top >= GetSystemMetrics(SM_CYMIN) + 20,
+            "the window became smaller than its minimum: " + std::to_string(r.right - r.left) + " x " +
+                std::to_string(r.bottom - r.top));
+}
+
+std::string InspectorSession::RandomSaveName(const char* extension) {
+    return SavedPath("saved" + std::to_string(chance_.Below(6)) + extension);
+}
+
+// The .ico or .bmp file the session expects for entry `k` of the open file.
+std::vector<uint8_t> InspectorSession::FileOfEntry(int k, const std::vector<uint8_t>* palette) const {
+    FileSource file(openPath_);
+    std::vector<uint8_t> out;
+    const ImageRead read = Icons() ? BuildIconFile(file, AsFound(Entry(k)), out)
+                                   : BuildBitmapFile(file, AsFound(Entry(k)), out, palette);
+    return read == ImageRead::Ok ? out : std::vector<uint8_t>{};
+}
+
+// Save As: a new name, an existing one (Yes or No), a wrong extension.
+void InspectorSession::SaveAs() {
+    ExpectSame();
+    const char* extension = Icons() ? ".ico" : ".bmp";
+    std::string named;  // the last name given with the right extension
+    std::vector<unsigned char> before;
+    int dialogs = 0;
+    bool coloured = false, kept = false;
+    Press(target_.saveAs, [&](const Dialog& dialog) {
+        if (dialog.kind == DialogKind::File) {
+            // A refused extension brings the dialog back: a right name or Cancel.
+            std::string name = ++dialogs == 1 || chance_.OneIn(2) ? RandomSaveName(dialogs == 1 && chance_.OneIn(4) ? ".txt" : extension) : "";
+            if (name.empty()) {
+                Reply(dialog, IDCANCEL);
+                return;
+            }
+            if (EndsWith(name, extension)) {
+                if (chance_.OneIn(3)) WriteBytes(name, {1, 2, 3});  // a file of that name already there
+                named = name;
+                before = ReadBytes(name);
+            }
+            ReplyFile(dialog, name);
+            return;
+        }
+        const int answer = RandomAnswer(dialog);
+        if (dialog.text == "Do you save a color changed bitmap?") coloured = answer == IDYES;
+        if (dialog.text == "File already exists.\nDo you overwrite?") kept = answer == IDNO;
+        Reply(dialog, answer);
+    });
+    if (named.empty()) return;
+    if (kept || MessageShown("Unable to make a target file.")) {
+        Require(ReadBytes(named) == before, "Save As changed a file it did not write");
+        return;
+    }
+    const std::vector<uint8_t> palette = history_.empty() ? std::vector<uint8_t>{} : history_.back();
+    const std::vector<uint8_t> expected = FileOfEntry(shown_, coloured ? &palette : nullptr);
+    const std::vector<unsigned char> written = ReadBytes(named);
+    Require(std::vector<uint8_t>(written.begin(), written.end()) == expected,
+            "Save As wrote " + std::to_string(written.size()) + " bytes, not the image shown (" +
+                std::to_string(expected.size()) + " bytes)");
+    if (coloured) paletteSaved_ = true;
+}
+
+// Replace: an image of the same style with other pixels, another image, a
+// damaged, missing or misnamed file; every answer to the confirmation.
+void InspectorSession::Replace() {
+    const int k = shown_;
+    const char* extension = Icons() ? ".ico" : ".bmp";
+    std::vector<uint8_t> fit = FileOfEntry(k);
+    const size_t bitsAt = Icons() ? kIcoDirectorySize + 40 + 4 * static_cast<size_t>(Entry(k).colorCount)
+                                  : kBmpFileHeaderSize + 40 + 4 * static_cast<size_t>(Entry(k).colorCount);
+    for (size_t i = bitsAt; i < fit.size(); ++i) fit[i] ^= 0x5A;
+    std::string candidate;
+    bool fitting = false;
+    switch (chance_.Below(6)) {
+        case 0:
+        case 1:
+            candidate = scratch_ + "\\fitting" + extension;
+            WriteBytes(candidate, std::vector<unsigned char>(fit.begin(), fit.end()));
+            fitting = !fit.empty();
+            break;
+        case 2: {
+            std::vector<std::string> pictures;
+            for (const CorpusFile& file : corpus_)
+                if (file.kind == FileKind::Picture && EndsWith(file.path, extension)) pictures.push_back(file.path);
+            candidate = pictures.empty() ? scratch_ + "\\none" + extension : chance_.Pick(pictures);
+            break;
+        }
+        case 3:
+            candidate = scratch_ + "\\noise" + extension;
+            WriteBytes(candidate, {'B', 'M', 0x40, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0});
+            break;
+        case 4: candidate = scratch_ + "\\absent" + extension; break;
+        case 5: candidate = scratch_ + "\\notes.txt"; WriteBytes(candidate, {'x'}); break;
+    }
+    log_.Note(candidate.substr(candidate.find_last_of('\\') + 1));
+    const std::vector<unsigned char> before = ReadBytes(openPath_);
+    const std::vector<unsigned char> chosen = ReadBytes(candidate);
+    const char* title = Icons() ? "Select an icon file for replacement." : "Select a bitmap file for replacement.";
+    int dialogs = 0;
+    bool confirmed = false;
+    Press(target_.replace, [&](const Dialog& dialog) {
+        if (dialog.kind == DialogKind::File && dialog.caption == title) {
+            if (++dialogs == 1) {
+                ReplyFile(dialog, candidate);
+            } else {
+                Reply(dialog, IDCANCEL);
+            }
+            return;
+        }
+        int answer = RandomAnswer(dialog);
+        if (dialog.caption == "Confirmation for Replacement") {
+            answer = chance_.OneIn(3) ? (chance_.OneIn(2) ? IDNO : IDCANCEL) : IDYES;
+            confirmed = confirmed || answer == IDYES;
+        }
+        Reply(dialog, answer);
+    });
+    std::string backup;
+    for (const std::string& text : Messages())
+        if (text.rfind("The original file has been saved\nas ", 0) == 0) backup = text.substr(36, text.size() - 37);
+    if (fitting && confirmed && !readOnly_)
+        Require(!backup.empty(), "an image of the same style was not put in its place");
+    if (!backup.empty()) {
+        // The chosen file's image takes the old one's place: for an .ico its
+        // directory entry says where the image lies and how long it is.
+        size_t from = kBmpFileHeaderSize, length = chosen.size() - kBmpFileHeaderSize;
+        if (Icons() && chosen.size() >= kIcoDirectorySize) {
+            length = chosen[14] | chosen[15] << 8 | chosen[16] << 16 | static_cast<size_t>(chosen[17]) << 24;
+            from = chosen[18] | chosen[19] << 8 | chosen[20] << 16 | static_cast<size_t>(chosen[21]) << 24;
+        } else if (!Icons()) {
+            length = (chosen[2] | chosen[3] << 8 | chosen[4] << 16 | static_cast<size_t>(chosen[5]) << 24) - kBmpFileHeaderSize;
+        }
+        std::vector<unsigned char> expected = before;
+        Require(from + length <= chosen.size() && static_cast<size_t>(Entry(k).headerOffset) + length <= expected.size(),
+                "a replacement was accepted whose image does not fit the file");
+        std::copy(chosen.begin() + static_cast<ptrdiff_t>(from), chosen.begin() + static_cast<ptrdiff_t>(from + length),
+                  expected.begin() + static_cast<ptrdiff_t>(Entry(k).headerOffset));
+        guard_.Accept(openPath_, backup, expected);
+        Loaded(k);
+    }
+    nameTitle_ = nameTitle_ || confirmed;
+    // PELTRANE shows the bitmap again after a refused change too: an open
+    // editor starts again from the palette in the file.
+    if (backup.empty() && Editor() != nullptr && history_.size() > 1 &&
+        !IsWindowEnabled(GetDlgItem(Editor(), kUndo)))
+        Loaded(k);
+    // After a change the entry is shown again; showing it may fail with its message.
+    const bool otherMessage = std::any_of(Messages().begin(), Messages().end(), [](const std::string& text) {
+        return text.rfind("Replaceable ", 0) != 0 && text.rfind("The original file has been saved", 0) != 0;
+    });
+    Expect(!backup.empty() && otherMessage ? std::set<int>{k, -1} : std::set<int>{k});
+}
+
+void InspectorSession::MaskColour() {
+    ExpectSame();
+    Press(target_.mask, [&](const Dialog& dialog) {
+        if (dialog.kind != DialogKind::Colour) {
+            AnswerDefault(dialog);
+            return;
+        }
+        HWND combo = GetDlgItem(dialog.window, 124);
+        const int swatch = chance_.Below(static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0)));
+        SendMessageA(combo, CB_SETCURSEL, swatch, 0);
+        SendMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(124, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        log_.Note("swatch " + std::to_string(swatch));
+        Reply(dialog, chance_.OneIn(4) ? IDCANCEL : IDOK);
+    });
+}
+
+void InspectorSession::OpenEditor() {
+    ExpectSame();
+    Press(target_.palette);
+    Require(Editor() != nullptr, "Palette Color did not open the editor");
+    Loaded(shown_);
+}
+
+void InspectorSession::MoveBar() {
+    ExpectSame();
+    HWND editor = Editor();
+    const int bar = kRedBar + chance_.Below(3);
+    static const int kRequests[] = {SB_LINELEFT, SB_LINERIGHT, SB_PAGELEFT, SB_PAGERIGHT, SB_THUMBPOSITION,
+                                    SB_THUMBTRACK, SB_LEFT, SB_RIGHT, SB_ENDSCROLL};
+    const int request = kRequests[chance_.Below(9)];
+    const int position = chance_.Below(256);
+    log_.Note("bar " + std::to_string(bar) + " request " + std::to_string(request) + " " + std::to_string(position));
+    Send(editor, WM_HSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(GetDlgItem(editor, bar)));
+}
+
+// The editor's chip grid in its client pixels, from its buttons' places
+// (dialog units: Save at x 10, y 162; Close at x 110; Undo at y 135; the
+// grid from (10, 190) to (161, 290)).
+ChipGrid ChipArea(HWND editor) {
+    auto place = [&](int id) {
+        RECT r;
+        GetWindowRect(GetDlgItem(editor, id), &r);
+        MapWindowPoints(nullptr, editor, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    const RECT save = place(kEditorSave), close = place(kEditorClose), undo = place(kUndo);
+    const double perX = (close.left - save.left) / 100.0, perY = (save.top - undo.top) / 27.0;
+    return {save.left, save.top + static_cast<int>(28 * perY), save.left + static_cast<int>(151 * perX),
+            save.top + static_cast<int>(128 * perY)};
+}
+
+void InspectorSession::ClickChip() {
+    ExpectSame();
+    HWND editor = Editor();
+    const int count = static_cast<int>(Entry(shown_).colorCount);
+    int colour[3];
+    for (int i = 0; i < 3; ++i) colour[i] = std::atoi(ControlText(GetDlgItem(editor, kRedValue + i)).c_str());
+    const ChipGrid grid = ChipArea(editor);
+    // Near a chip's middle (the grid is known only to a pixel or so): a chip
+    // of the palette, one beyond it, or a place beside the grid.
+    const int chipEntry = count < 256 && chance_.OneIn(6) ? chance_.Between(count, 255) : chance_.Below(count);
+    const ChipRect chip = ChipOf(grid, chipEntry);
+    int x = (chip.left + chip.right) / 2 + chance_.Between(-2, 2), y = (chip.top + chip.bottom) / 2 + chance_.Between(-2, 2);
+    if (chance_.OneIn(8)) x = grid.left - 4, y = chance_.Between(grid.top - 20, grid.bottom + 20);
+    const int entry = HitChip(grid, x, y, count);
+    log_.Note("at " + std::to_string(x) + "," + std::to_string(y) + " entry " + std::to_string(entry));
+    Send(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    if (entry < 0 || history_.empty() || static_cast<int>(history_.size()) - 1 >= kMaxChanges) return;
+    std::vector<uint8_t> next = history_.back();
+    next[4 * entry] = static_cast<uint8_t>(colour[2]);
+    next[4 * entry + 1] = static_cast<uint8_t>(colour[1]);
+    next[4 * entry + 2] = static_cast<uint8_t>(colour[0]);
+    history_.push_back(next);
+    paletteSaved_ = false;
+}
+
+void InspectorSession::Undo() {
+    ExpectSame();
+    Send(Editor(), WM_COMMAND, MAKEWPARAM(kUndo, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(Editor(), kUndo)));
+    if (history_.size() > 1) history_.pop_back();
+}
+
+void InspectorSession::SavePalette() {
+    ExpectSame();
+    HWND editor = Editor();
+    if (!IsWindowEnabled(GetDlgItem(editor, kEditorSave))) return;
+    const std::vector<unsigned char> before = ReadBytes(openPath_);
+    // Save hands its work to the main window: the message it shows ends it.
+    Send(editor, WM_COMMAND, MAKEWPARAM(kEditorSave, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(editor, kEditorSave)));
+    Dialog dialog;
+    Require(AwaitDialog(Process(), Main(), dialog, 30000), "the palette's Save showed no message");
+    Reply(dialog, IDOK);
+    nameTitle_ = true;
+    if (dialog.text.rfind("The original file has been saved\nas ", 0) != 0) return;
+    paletteSaved_ = true;
+    std::vector<unsigned char> expected = before;
+    const size_t at = static_cast<size_t>(Entry(shown_).headerOffset) + 40;
+    std::copy(history_.back().begin(), history_.back().end(), expected.begin() + static_cast<ptrdiff_t>(at));
+    guard_.Accept(openPath_, dialog.text.substr(36, dialog.text.size() - 37), expected);
+}
+
+void InspectorSession::CloseEditor() {
+    ExpectSame();
+    HWND editor = Editor();
+    const bool asks = history_.size() > 1 && !paletteSaved_;
+    Send(editor, WM_COMMAND, MAKEWPARAM(kEditorClose, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(editor, kEditorClose)));
+    if (!asks) return;
+    // The question comes from the main window, after the editor's button.
+    Dialog dialog;
+    Require(AwaitDialog(Process(), Main(), dialog, 10000), "Close with an unsaved change did not ask");
+    const int answer = RandomAnswer(dialog);
+    Reply(dialog, answer);
+    WaitFor([&] { return answer == IDNO || Editor() == nullptr; }, 5000);
+    if (answer == IDYES) history_.resize(1);
+}
+
+// The entry the window shows: read from the title, or from the buttons when
+// the title is the program's name after a change in place.
+int InspectorSession::ResolveShown() {
+    const std::string title = WindowText(Main());
+    if (title == target_.title) {
+        const bool imageButtons = Enabled(target_.zoomIn) || Enabled(target_.zoomOut) || Enabled(target_.saveAs);
+        return nameTitle_ && shown_ >= 0 && imageButtons ? shown_ : -1;
+    }
+    Require(hasFile_, "the title \"" + title + "\" with no file open");
+    for (int k : expected_)
+        if (k >= 0 && k <= LastIndex() && EntryTitle(k) == title) return k;
+    for (int k = 0; k <= LastIndex(); ++k)
+        if (EntryTitle(k) == title) return k;
+    throw SoakFailure("the title \"" + title + "\" is neither the program's name nor imgscan's title of an entry of " +
+                      openPath_.substr(openPath_.find_last_of('\\') + 1));
+}
+
+void InspectorSession::CheckState() {
+    const int before = shown_;
+    const int k = ResolveShown();
+    const auto describe = [&](int n) { return n < 0 ? std::string("nothing") : "entry " + std::to_string(n); };
+    if (!anyEntry_) {
+        std::string allowed;
+        for (int n : expected_) allowed += (allowed.empty() ? "" : " or ") + describe(n);
+        Require(expected_.count(k) > 0, "the window shows " + describe(k) + " where " + allowed + " was to be shown");
+    }
+    shown_ = k;
+    if (k != before && k >= 0) Loaded(k);
+    if (k != before) {
+        zoom_ = 1;
+        zoomKnown_ = true;
+        if (k < 0) nameTitle_ = false;
+    }
+    if (k >= 0) {
+        CheckButtons(k);
+    } else {
+        CheckNothingShown();
+    }
+    CheckEditor(k);
+}
+
+void InspectorSession::CheckButtons(int k) {
+    const ListedImage& e = Entry(k);
+    const int64_t width = e.width, height = Icons() ? e.height / 2 : e.height;
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    struct Expected {
+        const char* name;
+        int button;
+        bool enabled;
+    };
+    std::vector<Expected> expected = {
+        {"Previous", target_.previous, k > 0},
+        {"Next", target_.next, k < LastIndex()},
+        {"Save As", target_.saveAs, !fileMode_},
+        {"Replace", target_.replace, !fileMode_},
+    };
+    if (zoomKnown_) {
+        expected.push_back({"Zoom Out", target_.zoomOut, zoom_ != 1});
+        expected.push_back({"Zoom In", target_.zoomIn,
+                            zoom_ != kMaxZoom && (zoom_ + 1) * width < screenWidth && (zoom_ + 1) * height < screenHeight});
+    }
+    if (!Icons()) expected.push_back({"Palette Color", target_.palette, Editable(k) && Editor() == nullptr});
+    const bool right = WaitFor([&] {
+        for (const Expected& b : expected)
+            if (Enabled(b.button) != b.enabled) return false;
+        return true;
+    }, 2000);
+    if (right) return;
+    std::string wrong;
+    for (const Expected& b : expected)
+        if (Enabled(b.button) != b.enabled) wrong += std::string(" ") + b.name + (b.enabled ? " off," : " on,");
+    throw SoakFailure("buttons do not fit entry " + std::to_string(k) + " of " + std::to_string(LastIndex() + 1) +
+                      " at zoom " + std::to_string(zoom_) + ":" + wrong);
+}
+
+void InspectorSession::CheckNothingShown() {
+    for (int button : {target_.zoomIn, target_.zoomOut, target_.saveAs, target_.replace, target_.palette})
+        Require(!Enabled(button), "a command on the image is on while nothing is shown (button " + std::to_string(button) + ")");
+    // Stepping on to another entry is fine while the file and its table are kept.
+    for (int button : {target_.previous, target_.next})
+        Require(!Enabled(button) || (hasFile_ && LastIndex() >= 1),
+                "Previous or Next is on while no file is open (button " + std::to_string(button) + ")");
+    if (!hasFile_ || IsIconic(Main())) return;
+    // No picture stays under the program's name. The mouse moves over the
+    // window first: the label of a button pressed last goes.
+    RECT window;
+    GetWindowRect(Main(), &window);
+    SetCursorPos((window.left + window.right) / 2, window.bottom - 12);
+    SetCursorPos((window.left + window.right) / 2 + 1, window.bottom - 10);
+    Sleep(50);
+    Answers(Main());
+    const Capture shot = CaptureClient(Main());
+    const int right = shot.width - (VisibleBar(Main(), SBS_VERT) ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+    const int bottom = shot.height - (VisibleBar(Main(), SBS_HORZ) ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+    for (int y = kBarRows + 2; y < bottom; y += 3)
+        for (int x = 0; x < right; x += 3)
+            Require(shot.At(x, y) == RGB(255, 255, 255),
+                    "a picture stays on screen while the title says nothing is shown (" + std::to_string(x) + ", " +
+                        std::to_string(y) + ")");
+}
+
+void InspectorSession::CheckEditor(int k) {
+    if (Icons()) return;
+    HWND editor = Editor();
+    if (editor == nullptr) {
+        history_.resize(std::min<size_t>(history_.size(), 1));
+        return;
+    }
+    Require(k >= 0 && Editable(k), "the palette editor is open while no bitmap with a palette is shown");
+    Require(IsWindowVisible(editor) != FALSE, "the palette editor is hidden while the window is not minimised");
+    const int changes = static_cast<int>(history_.size()) - 1;
+    Require(IsWindowEnabled(GetDlgItem(editor, kUndo)) == (changes > 0) || changes < 0,
+            "Undo does not fit " + std::to_string(changes) + " changes");
+    Require((ControlText(GetDlgItem(editor, kStatus)) == "No more change allowed.") == (changes == kMaxChanges),
+            "the status line does not fit " + std::to_string(changes) + " changes");
+    for (int i = 0; i < 3; ++i) {
+        const std::string value = ControlText(GetDlgItem(editor, kRedValue + i));
+        const LRESULT position = SendMessageA(GetDlgItem(editor, kRedBar + i), SBM_GETPOS, 0, 0);
+        Require(value == std::to_string(position), "a colour bar at " + std::to_string(position) + " shows " + value);
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<Session> MakeInspectorSession(const Target& target, const SessionSetup& setup, uint64_t seed) {
+    return std::make_unique<InspectorSession>(target, setup, seed);
+}
