@@ -9,6 +9,8 @@
 #
 # PROGRAM is VESKARIN, PELTRANE, MORDELIX or ZANDOVIR; --steps K stops after
 # K steps (a replay); the Windows build is build/win unless --build says.
+# The sessions work in BUILD/soak-work (SOAK_WORK_ROOT) and its steps.txt
+# files; WINEPREFIX chooses another Wine prefix for a run beside another.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 programs=${1:?usage: bench/soak.sh PROGRAM\|all [--minutes N] [--seed S] [--steps K] [--build DIR]}
@@ -36,7 +38,7 @@ fi
 cmake --build "$build" --target VESKARIN PELTRANE MORDELIX ZANDOVIR imgscan soak sample_bitmaps >/dev/null
 build=$(cd "$build" && pwd)
 
-work="$build/soak-work"
+work=${SOAK_WORK_ROOT:-$build/soak-work}
 [ -d "$work" ] && chmod -R u+w "$work" && rm -rf "$work"
 mkdir -p "$work"
 for p in VESKARIN PELTRANE MORDELIX ZANDOVIR; do cp "$build/${p,,}/$p.exe" "$work/$p.EXE"; done

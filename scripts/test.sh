@@ -45,6 +45,9 @@ cmake --build build/win32 -j "$jobs"
 step "end-to-end sessions of the programs under Wine in Xvfb"
 bash tests/e2e/run-e2e.sh build/win
 
+step "random sessions of the four programs under Wine, a minute each with a fixed seed"
+bash bench/soak.sh all --minutes 1 --seed 19 --build build/win
+
 step "release: guides from the sessions' screenshots, zips, installer; checked as a user gets them"
 bash scripts/package.sh
 bash scripts/check-release.sh build/win

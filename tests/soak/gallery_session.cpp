@@ -310,9 +310,12 @@ void GallerySession::CheckState() {
         Require(objects == known->second, "the page holds " + std::to_string(objects) + " GDI objects, " +
                                               std::to_string(known->second) + " at an earlier visit");
     }
-    if (pageChanged_ && Icons() && selected_ < 0)
+    if (pageChanged_ && Icons() && selected_ < 0) {
+        Tally("icon pages compared pixel for pixel");
         Require(ShowsIconPage(Main(), openPath_, Table(), layout_, page_, mask_),
                 "the page does not show the icons of page " + std::to_string(page_));
+    }
+    if (selected_ >= 0) Tally("selection frames checked");
     pageChanged_ = false;
 }
 

@@ -2,11 +2,15 @@
 // (bitmaps): one image of the open file at a time, its title line, zoom,
 // Save As, Replace in place, and PELTRANE's palette editor.
 #include <algorithm>
+#include <cstdio>
+#include <iterator>
 #include <set>
 
 #include "fileops/file_system.h"
 #include "imaging/bmp_layout.h"
+#include "imaging/bmp_pixels.h"
 #include "imaging/ico_layout.h"
+#include "imaging/icon_render.h"
 #include "imaging/palette_editor_rules.h"
 #include "tests/soak/session.h"
 
@@ -44,8 +48,9 @@ private:
     bool Showing() const { return shown_ >= 0; }
     const ListedImage& Entry(int k) const { return listing_.entries[static_cast<size_t>(k)]; }
     int LastIndex() const { return static_cast<int>(listing_.entries.size()) - 1; }
-    std::string EntryTitle(int k) const { return InspectorTitle(target_.search, Entry(k), fileMode_); }
-    bool Editable(int k) const { return !Icons() && k >= 0 && HasEditablePalette(AsFound(Entry(k))); }
+    bool ShowsFileItself() const { return fileMode_ && !Icons(); }
+    std::string EntryTitle(int k) const;
+    bool Editable(int k) const;
     HWND Editor() const { return FindWindowExA(nullptr, nullptr, "#32770", kEditorCaption); }
 
     // The outcomes a step allows: the entries that may be shown after it
@@ -72,6 +77,9 @@ private:
     void CloseEditor();
 
     int ResolveShown();
+    void CheckPicture(int k);
+    std::vector<uint8_t> ShownPicture(int k) const;
+    bool OnlyExpectedMessages() const;
     void CheckButtons(int k);
     void CheckNothingShown();
     void CheckEditor(int k);
@@ -83,6 +91,10 @@ private:
     std::string openPath_;
     bool fileMode_ = false;
     bool readOnly_ = false;
+    // PELTRANE shows a .bmp file itself, whatever entry is current: the
+    // title's width and height and the palette are the file's own.
+    ListedImage fileHeader_;
+    bool entrySize_ = false;  // a zoom step read the current entry's size again
     Listing listing_;
     int shown_ = -1;
     int zoom_ = 1;
@@ -91,7 +103,13 @@ private:
     std::set<int> expected_{-1};
     bool anyEntry_ = false;
     int minimumWidth_ = 0;
-    // PELTRANE's palette: snapshot 0 as loaded, then one per change.
+    // What the view shows: its picture is known unless a step was refused
+    // half-way; the icons' mask colour; the bitmap's palette (PELTRANE).
+    bool pictureKnown_ = false;
+    bool reloaded_ = false;
+    ColorRef mask_ = kDefaultMaskColor;
+    std::vector<uint8_t> viewPalette_;
+    // PELTRANE's palette editor while open: snapshot 0 as opened, one per change.
     std::vector<std::vector<uint8_t>> history_;
     bool paletteSaved_ = false;
 };
@@ -105,6 +123,9 @@ void InspectorSession::Restarted() {
     zoomKnown_ = true;
     nameTitle_ = false;
     history_.clear();
+    viewPalette_.clear();
+    mask_ = kDefaultMaskColor;
+    pictureKnown_ = false;
     Expect({-1});
     RECT r;
     GetWindowRect(Main(), &r);
@@ -155,17 +176,35 @@ std::vector<Action> InspectorSession::Actions() {
     return actions;
 }
 
+std::string InspectorSession::EntryTitle(int k) const {
+    ListedImage e = Entry(k);
+    if (ShowsFileItself()) e.width = fileHeader_.width, e.height = fileHeader_.height;
+    return InspectorTitle(target_.search, e, fileMode_);
+}
+
+bool InspectorSession::Editable(int k) const {
+    if (Icons() || k < 0 || !HasEditablePalette(AsFound(Entry(k)))) return false;
+    return !ShowsFileItself() || fileHeader_.colorCount >= Entry(k).colorCount;
+}
+
 void InspectorSession::Loaded(int k) {
-    history_.clear();
+    reloaded_ = true;
+    entrySize_ = false;
+    viewPalette_.clear();
     paletteSaved_ = false;
-    if (!Editable(k)) return;
-    const ListedImage& e = Entry(k);
-    std::vector<unsigned char> bytes = ReadBytes(openPath_);
-    const size_t at = static_cast<size_t>(e.headerOffset) + 40, count = 4 * static_cast<size_t>(e.colorCount);
-    if (at + count > bytes.size()) return;
-    std::vector<uint8_t> palette(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(at + count));
-    for (size_t i = 3; i < palette.size(); i += 4) palette[i] = 0;  // the history keeps the fourth bytes 0
-    history_.push_back(palette);
+    if (Editable(k)) {
+        const ListedImage& e = Entry(k);
+        const std::vector<unsigned char> bytes = ReadBytes(openPath_);
+        const size_t at = ShowsFileItself() ? 54 : static_cast<size_t>(e.headerOffset) + 40;
+        const size_t count = 4 * static_cast<size_t>(e.colorCount);
+        if (at + count <= bytes.size()) {
+            viewPalette_.assign(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(at + count));
+            for (size_t i = 3; i < viewPalette_.size(); i += 4) viewPalette_[i] = 0;  // the editor keeps them 0
+        }
+    }
+    // An open editor starts again from the new bitmap's palette.
+    history_.clear();
+    if (!viewPalette_.empty()) history_.push_back(viewPalette_);
 }
 
 // Open: a file of the corpus named in the Open dialog.
@@ -190,6 +229,15 @@ void InspectorSession::Open() {
     hasFile_ = true;
     openPath_ = file.path;
     fileMode_ = fileMode;
+    if (ShowsFileItself()) {
+        std::vector<unsigned char> head = ReadBytes(file.path);
+        head.resize(std::max<size_t>(head.size(), 54), 0);
+        auto u32 = [&](size_t at) { return head[at] | head[at + 1] << 8 | head[at + 2] << 16 | uint32_t(head[at + 3]) << 24; };
+        fileHeader_.width = static_cast<int32_t>(u32(18));
+        fileHeader_.height = static_cast<int32_t>(u32(22));
+        fileHeader_.bitCount = head[28] | head[29] << 8;
+        fileHeader_.colorCount = u32(46) != 0 ? u32(46) : fileHeader_.bitCount <= 8 ? 1 << fileHeader_.bitCount : 0;
+    }
     readOnly_ = file.kind == FileKind::ReadOnly;
     listing_ = listing;
     zoom_ = 1;
@@ -233,7 +281,19 @@ void InspectorSession::Zoom(int step) {
     ExpectSame();
     Press(step > 0 ? target_.zoomIn : target_.zoomOut);
     zoom_ += step;
+    entrySize_ = true;
     if (!Messages().empty()) zoomKnown_ = false;  // the size could not be read
+}
+
+// The mouse moves over the window's picture: the label of the button
+// pressed last goes, as it does for a user.
+void MoveMouseOver(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    SetCursorPos((r.left + r.right) / 2, r.bottom - 12);
+    SetCursorPos((r.left + r.right) / 2 + 1, r.bottom - 10);
+    Sleep(50);
+    Answers(window);
 }
 
 HWND VisibleBar(HWND window, LONG style) {
@@ -319,8 +379,7 @@ void InspectorSession::SaveAs() {
         Require(ReadBytes(named) == before, "Save As changed a file it did not write");
         return;
     }
-    const std::vector<uint8_t> palette = history_.empty() ? std::vector<uint8_t>{} : history_.back();
-    const std::vector<uint8_t> expected = FileOfEntry(shown_, coloured ? &palette : nullptr);
+    const std::vector<uint8_t> expected = FileOfEntry(shown_, coloured ? &viewPalette_ : nullptr);
     const std::vector<unsigned char> written = ReadBytes(named);
     Require(std::vector<uint8_t>(written.begin(), written.end()) == expected,
             "Save As wrote " + std::to_string(written.size()) + " bytes, not the image shown (" +
@@ -430,15 +489,19 @@ void InspectorSession::MaskColour() {
         SendMessageA(combo, CB_SETCURSEL, swatch, 0);
         SendMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(124, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
         log_.Note("swatch " + std::to_string(swatch));
-        Reply(dialog, chance_.OneIn(4) ? IDCANCEL : IDOK);
+        const bool chosen = !chance_.OneIn(4);
+        if (chosen) mask_ = static_cast<ColorRef>(SendMessageA(combo, CB_GETITEMDATA, swatch, 0));
+        Reply(dialog, chosen ? IDOK : IDCANCEL);
     });
+    reloaded_ = true;
 }
 
 void InspectorSession::OpenEditor() {
     ExpectSame();
     Press(target_.palette);
     Require(Editor() != nullptr, "Palette Color did not open the editor");
-    Loaded(shown_);
+    history_.assign(1, viewPalette_);
+    paletteSaved_ = false;
 }
 
 void InspectorSession::MoveBar() {
@@ -491,6 +554,7 @@ void InspectorSession::ClickChip() {
     next[4 * entry + 1] = static_cast<uint8_t>(colour[1]);
     next[4 * entry + 2] = static_cast<uint8_t>(colour[0]);
     history_.push_back(next);
+    viewPalette_ = next;
     paletteSaved_ = false;
 }
 
@@ -498,6 +562,7 @@ void InspectorSession::Undo() {
     ExpectSame();
     Send(Editor(), WM_COMMAND, MAKEWPARAM(kUndo, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(Editor(), kUndo)));
     if (history_.size() > 1) history_.pop_back();
+    if (!history_.empty()) viewPalette_ = history_.back();
 }
 
 void InspectorSession::SavePalette() {
@@ -531,7 +596,7 @@ void InspectorSession::CloseEditor() {
     const int answer = RandomAnswer(dialog);
     Reply(dialog, answer);
     WaitFor([&] { return answer == IDNO || Editor() == nullptr; }, 5000);
-    if (answer == IDYES) history_.resize(1);
+    if (answer == IDYES) viewPalette_ = history_.front();
 }
 
 // The entry the window shows: read from the title, or from the buttons when
@@ -567,16 +632,82 @@ void InspectorSession::CheckState() {
         zoomKnown_ = true;
         if (k < 0) nameTitle_ = false;
     }
+    if (reloaded_) pictureKnown_ = OnlyExpectedMessages();
+    reloaded_ = false;
     if (k >= 0) {
         CheckButtons(k);
+        CheckPicture(k);
     } else {
         CheckNothingShown();
     }
     CheckEditor(k);
 }
 
+// Messages that say nothing went wrong with the picture shown.
+bool InspectorSession::OnlyExpectedMessages() const {
+    static const char* const kFine[] = {"Replaceable ", "The original file has been saved", "Do you ", "File already exists.",
+                                        "Over 500 "};
+    return std::all_of(Messages().begin(), Messages().end(), [](const std::string& text) {
+        return std::any_of(std::begin(kFine), std::end(kFine), [&](const char* fine) { return text.rfind(fine, 0) == 0; });
+    });
+}
+
+// The picture the view shows for entry `k`: the icon's display copy in the
+// mask colour, the bitmap with the palette the view holds (a .bmp file
+// itself, whatever entry is current).
+std::vector<uint8_t> InspectorSession::ShownPicture(int k) const {
+    FileSource file(openPath_);
+    std::vector<uint8_t> bmp;
+    if (Icons()) {
+        if (RenderIconDisplayCopy(file, AsFound(Entry(k)), mask_, bmp) != ImageRead::Ok) bmp.clear();
+        return bmp;
+    }
+    if (ShowsFileItself()) {
+        const std::vector<unsigned char> bytes = ReadBytes(openPath_);
+        bmp.assign(bytes.begin(), bytes.end());
+        for (size_t i = 0; i < viewPalette_.size() && 54 + i < bmp.size(); ++i)
+            if (i % 4 != 3) bmp[54 + i] = viewPalette_[i];
+        return bmp;
+    }
+    if (BuildBitmapFile(file, AsFound(Entry(k)), bmp, viewPalette_.empty() ? nullptr : &viewPalette_) != ImageRead::Ok)
+        bmp.clear();
+    return bmp;
+}
+
+// Every sampled pixel of the picture, magnified and scrolled as the view's
+// bars say, is on screen.
+void InspectorSession::CheckPicture(int k) {
+    if (!pictureKnown_ || !zoomKnown_ || IsIconic(Main())) return;
+    RgbaImage image;
+    const std::vector<uint8_t> bmp = ShownPicture(k);
+    if (bmp.size() < 54 || DecodeBmpFile(bmp, image) != BmpPixels::Ok) return;
+    if (static_cast<int32_t>(bmp[22] | bmp[23] << 8 | bmp[24] << 16 | bmp[25] << 24) < 0) return;  // top-down
+    MoveMouseOver(Main());
+    const Capture shot = CaptureClient(Main());
+    HWND across = VisibleBar(Main(), SBS_HORZ), down = VisibleBar(Main(), SBS_VERT);
+    const int left = across ? static_cast<int>(SendMessageA(across, SBM_GETPOS, 0, 0)) : 0;
+    const int top = down ? static_cast<int>(SendMessageA(down, SBM_GETPOS, 0, 0)) : 0;
+    const int right = shot.width - (down ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+    const int bottom = shot.height - (across ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+    const int stepX = std::max(1, image.width / 16), stepY = std::max(1, image.height / 16);
+    Tally("pictures compared with the image shown");
+    for (int y = top; y < image.height; y += stepY)
+        for (int x = left; x < image.width; x += stepX) {
+            const uint8_t* p = image.At(x, y);
+            const int sx = (x - left) * zoom_ + zoom_ / 2, sy = kBarRows + (y - top) * zoom_ + zoom_ / 2;
+            if (p[3] == 0 || sx >= right || sy >= bottom) continue;
+            const COLORREF seen = shot.At(sx, sy), expected = RGB(p[0], p[1], p[2]);
+            if (seen == expected) continue;
+            char text[200];
+            std::snprintf(text, sizeof text,
+                          "entry %d at zoom %d, scrolled to %d,%d: pixel %d,%d shows %06lX, not %06lX", k, zoom_, left,
+                          top, x, y, static_cast<unsigned long>(seen), static_cast<unsigned long>(expected));
+            throw SoakFailure(std::string("the picture is not the image shown: ") + text);
+        }
+}
+
 void InspectorSession::CheckButtons(int k) {
-    const ListedImage& e = Entry(k);
+    const ListedImage& e = ShowsFileItself() && !entrySize_ ? fileHeader_ : Entry(k);
     const int64_t width = e.width, height = Icons() ? e.height / 2 : e.height;
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     struct Expected {
@@ -617,15 +748,10 @@ void InspectorSession::CheckNothingShown() {
         Require(!Enabled(button) || (hasFile_ && LastIndex() >= 1),
                 "Previous or Next is on while no file is open (button " + std::to_string(button) + ")");
     if (!hasFile_ || IsIconic(Main())) return;
-    // No picture stays under the program's name. The mouse moves over the
-    // window first: the label of a button pressed last goes.
-    RECT window;
-    GetWindowRect(Main(), &window);
-    SetCursorPos((window.left + window.right) / 2, window.bottom - 12);
-    SetCursorPos((window.left + window.right) / 2 + 1, window.bottom - 10);
-    Sleep(50);
-    Answers(Main());
+    // No picture stays under the program's name.
+    MoveMouseOver(Main());
     const Capture shot = CaptureClient(Main());
+    Tally("empty views checked");
     const int right = shot.width - (VisibleBar(Main(), SBS_VERT) ? GetSystemMetrics(SM_CXVSCROLL) : 0);
     const int bottom = shot.height - (VisibleBar(Main(), SBS_HORZ) ? GetSystemMetrics(SM_CYHSCROLL) : 0);
     for (int y = kBarRows + 2; y < bottom; y += 3)
@@ -639,7 +765,7 @@ void InspectorSession::CheckEditor(int k) {
     if (Icons()) return;
     HWND editor = Editor();
     if (editor == nullptr) {
-        history_.resize(std::min<size_t>(history_.size(), 1));
+        history_.clear();
         return;
     }
     Require(k >= 0 && Editable(k), "the palette editor is open while no bitmap with a palette is shown");

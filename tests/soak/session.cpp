@@ -249,6 +249,7 @@ std::string Session::Summary() const {
                                      "GDI objects %ld..%ld\n",
                   target_.program, steps_, starts_, corpus_.size(), imgscan_.Runs(), gdiLow_, gdiHigh_);
     std::string summary = line;
+    for (const auto& [what, count] : tallies_) summary += "  " + std::to_string(count) + " " + what + "\n";
     std::vector<std::pair<int, std::string>> shown;
     for (const auto& [text, count] : messageCounts_) shown.emplace_back(count, text);
     std::sort(shown.rbegin(), shown.rend());

@@ -96,6 +96,8 @@ protected:
     // The messages shown during this step.
     const std::vector<std::string>& Messages() const { return messages_; }
     bool MessageShown(const std::string& text) const;
+    // Counts a check made, for the report ("pictures compared").
+    void Tally(const std::string& what) { ++tallies_[what]; }
 
     const Target& target_;
     Chance chance_;
@@ -116,6 +118,7 @@ private:
     std::set<std::string> temporaryBefore_;
     std::vector<std::string> messages_;
     std::map<std::string, int> messageCounts_;
+    std::map<std::string, int> tallies_;
     int steps_ = 0, starts_ = 0;
     long gdiBaseline_ = -1, gdiLow_ = -1, gdiHigh_ = -1;
 };
