@@ -91,6 +91,7 @@ void FileGuard::Accept(const std::string& path, const std::string& backupName, c
     const std::string backup = folder + "\\" + backupName;
     const auto known = files_.find(path);
     Require(known != files_.end(), "a change to a file the session does not watch: " + path);
+    Require(!(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY), "the read-only " + NameOf(path) + " was changed");
     Require(ContentKey(backup) == known->second.key, "the backup " + backupName + " does not hold the previous bytes");
     Require(ReadBytes(path) == expected, NameOf(path) + " does not hold the change reported done");
     WIN32_FIND_DATAA found;

@@ -153,8 +153,8 @@ int GallerySession::Confirm(const Dialog& dialog) {
 
 void GallerySession::SaveAs() {
     const char* extension = Icons() ? ".ico" : ".bmp";
-    const std::string target = SavedPath("one" + std::to_string(chance_.Below(4)) + extension);
-    if (chance_.OneIn(3)) WriteBytes(target, {7, 7, 7});
+    const std::string target = chance_.OneIn(8) ? LockedFile(extension) : SavedPath("one" + std::to_string(chance_.Below(4)) + extension);
+    if (chance_.OneIn(3) && !IsLocked(target)) WriteBytes(target, {7, 7, 7});
     const std::vector<unsigned char> before = ReadBytes(target);
     const bool existed = FileExists(target);
     const int index = selected_;
@@ -177,6 +177,11 @@ void GallerySession::SaveAs() {
     if (existed && answer == kConfirmNo) {
         Require(MessageShown(std::string("NO saving work for ") + kind + "(s)."), "NO to the only file did not say so");
         Require(ReadBytes(target) == before, "Save As changed the file the user kept");
+        return;
+    }
+    if (IsLocked(target)) {
+        Require(MessageShown("Unable to make a target file.") && ReadBytes(target) == before,
+                "Save As onto a read-only file did not fail and leave it");
         return;
     }
     Require(MessageShown(std::string("Succeeded to save ") + kind + "(s) as " + kind + " file(s)."),

@@ -145,7 +145,9 @@ std::vector<Action> InspectorSession::Actions() {
         {"resize", 3, [] { return true; }, [this] { Resize(); }},
         {"minimise and restore", 2, [] { return true; }, [this] {
              ExpectSame();
-             MinimiseAndRestore();
+             MinimiseAndRestore([this] {
+                 Require(Editor() == nullptr || !IsWindowVisible(Editor()), "the palette editor stays on screen while the window is minimised");
+             });
          }},
         {"save as", 6, enabled(target_.saveAs), [this] { SaveAs(); }},
         {"replace", 6, enabled(target_.replace), [this] { Replace(); }},
@@ -357,12 +359,13 @@ void InspectorSession::SaveAs() {
         if (dialog.kind == DialogKind::File) {
             // A refused extension brings the dialog back: a right name or Cancel.
             std::string name = ++dialogs == 1 || chance_.OneIn(2) ? RandomSaveName(dialogs == 1 && chance_.OneIn(4) ? ".txt" : extension) : "";
+            if (!name.empty() && chance_.OneIn(8)) name = LockedFile(extension);
             if (name.empty()) {
                 Reply(dialog, IDCANCEL);
                 return;
             }
             if (EndsWith(name, extension)) {
-                if (chance_.OneIn(3)) WriteBytes(name, {1, 2, 3});  // a file of that name already there
+                if (chance_.OneIn(3) && !IsLocked(name)) WriteBytes(name, {1, 2, 3});  // a file of that name already there
                 named = name;
                 before = ReadBytes(name);
             }
@@ -375,6 +378,8 @@ void InspectorSession::SaveAs() {
         Reply(dialog, answer);
     });
     if (named.empty()) return;
+    if (IsLocked(named) && !kept)
+        Require(MessageShown("Unable to make a target file."), "Save As onto a read-only file did not say it failed");
     if (kept || MessageShown("Unable to make a target file.")) {
         Require(ReadBytes(named) == before, "Save As changed a file it did not write");
         return;
@@ -446,6 +451,7 @@ void InspectorSession::Replace() {
         if (text.rfind("The original file has been saved\nas ", 0) == 0) backup = text.substr(36, text.size() - 37);
     if (fitting && confirmed && !readOnly_)
         Require(!backup.empty(), "an image of the same style was not put in its place");
+    if (readOnly_) Require(backup.empty(), "a read-only file was changed");
     if (!backup.empty()) {
         // The chosen file's image takes the old one's place: for an .ico its
         // directory entry says where the image lies and how long it is.

@@ -121,6 +121,20 @@ void Session::Note(const Dialog& dialog, const std::string& answer) {
     log_.Note("[" + dialog.Describe() + " -> " + answer + "]");
 }
 
+std::string Session::LockedFile(const char* extension) {
+    const std::string path = SavedPath(std::string("locked") + extension);
+    if (!FileExists(path)) {
+        WriteBytes(path, {'l', 'o', 'c', 'k'});
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    return path;
+}
+
+bool Session::IsLocked(const std::string& path) const {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 bool Session::MessageShown(const std::string& text) const {
     return std::find(messages_.begin(), messages_.end(), text) != messages_.end();
 }
@@ -236,9 +250,10 @@ void Session::StartSecondCopy() {
     Require(second.WaitForExit(15000) == 0, "a second copy did not end when closed");
 }
 
-void Session::MinimiseAndRestore() {
+void Session::MinimiseAndRestore(const std::function<void()>& whileMinimised) {
     Send(Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     Require(IsIconic(Main()) != FALSE, "the window did not minimise");
+    if (whileMinimised) whileMinimised();
     Send(Main(), WM_SYSCOMMAND, SC_RESTORE, 0);
     Require(IsIconic(Main()) == FALSE, "the window did not come back");
 }

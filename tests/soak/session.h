@@ -89,10 +89,14 @@ protected:
     void ExitAndStartAgain();
     // A second copy of the program ends at once and leaves this one alone.
     void StartSecondCopy();
-    void MinimiseAndRestore();
+    // `whileMinimised` checks the windows in between.
+    void MinimiseAndRestore(const std::function<void()>& whileMinimised = nullptr);
 
     const CorpusFile& AnyFile() { return chance_.Pick(corpus_); }
     std::string SavedPath(const std::string& name) const { return saved_ + "\\" + name; }
+    // A read-only file among the saved ones ("locked.ico"): never overwritten.
+    std::string LockedFile(const char* extension);
+    bool IsLocked(const std::string& path) const;
     // The messages shown during this step.
     const std::vector<std::string>& Messages() const { return messages_; }
     bool MessageShown(const std::string& text) const;
