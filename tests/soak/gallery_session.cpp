@@ -37,7 +37,7 @@ private:
     std::vector<FoundImage> Table() const;
     std::vector<uint8_t> FileOfEntry(int index) const;
 
-    void Open();
+    void Open(const Delivery& deliver);
     void Turn(int step);
     void ClickCell();
     void SaveAs();
@@ -73,7 +73,7 @@ void GallerySession::Restarted() {
 std::vector<Action> GallerySession::Actions() {
     auto enabled = [this](int button) { return [this, button] { return Enabled(button); }; };
     std::vector<Action> actions = {
-        {"open", 12, [] { return true; }, [this] { Open(); }},
+        {"open", 12, [] { return true; }, [this] { Open(OpenDialog()); }},
         {"previous page", 8, enabled(target_.previous), [this] { Turn(-1); }},
         {"next page", 10, enabled(target_.next), [this] { Turn(+1); }},
         {"cell click", 12, [this] { return pageShown_; }, [this] { ClickCell(); }},
@@ -104,12 +104,12 @@ std::vector<uint8_t> GallerySession::FileOfEntry(int index) const {
 }
 
 // Open: the search keeps the file and page shown unless it finds images.
-void GallerySession::Open() {
+void GallerySession::Open(const Delivery& deliver) {
     const CorpusFile& file = AnyFile();
     log_.Note(file.path.substr(file.path.find_last_of('\\') + 1) + " (" + file.label + ")");
     const bool refused = RefusedByOpen(file.kind);
     const Listing listing = refused ? Listing{} : imgscan_.List(target_.search, file.path);
-    OpenThroughDialog(file.path, [&](const Dialog& dialog) { AnswerDefault(dialog); });
+    deliver(file.path, [&](const Dialog& dialog) { AnswerDefault(dialog); });
     selected_ = -1;  // Open clears the selection, even when cancelled
     if (refused || listing.entries.empty()) return;
     pageShown_ = true;
@@ -303,7 +303,8 @@ void GallerySession::CheckState() {
     const PageRange range = PageEntries(layout_, page_, LastIndex());
     if (selected_ >= 0) {
         Require(selected_ >= range.first && selected_ <= range.last, "the selection is not on the page shown");
-        Require(SelectionFrameIs(Main(), layout_, selected_ - range.first, kRed), "the selected cell has no red frame");
+        Require(WaitFor([&] { return SelectionFrameIs(Main(), layout_, selected_ - range.first, kRed); }, 2000),
+                "the selected cell has no red frame");
     }
     // The drawing code's objects: the same on every visit of a page.
     const long objects = static_cast<long>(SendMessageA(Main(), kLiveGdiObjectsMessage, 0, 0));
@@ -317,7 +318,8 @@ void GallerySession::CheckState() {
     }
     if (pageChanged_ && Icons() && selected_ < 0) {
         Tally("icon pages compared pixel for pixel");
-        Require(ShowsIconPage(Main(), openPath_, Table(), layout_, page_, mask_),
+        const std::vector<FoundImage> table = Table();
+        Require(WaitFor([&] { return ShowsIconPage(Main(), openPath_, table, layout_, page_, mask_); }, 3000),
                 "the page does not show the icons of page " + std::to_string(page_));
     }
     if (selected_ >= 0) Tally("selection frames checked");

@@ -34,6 +34,28 @@ bool RefusedByOpen(FileKind kind) {
            kind == FileKind::Folder;
 }
 
+// The mouse moves over the window's picture: the label of the button
+// pressed last goes, as it does for a user.
+void MoveMouseOver(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    SetCursorPos((r.left + r.right) / 2, r.bottom - 12);
+    SetCursorPos((r.left + r.right) / 2 + 1, r.bottom - 10);
+    Sleep(50);
+    Answers(window);
+}
+
+HWND VisibleBar(HWND window, LONG style) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[32] = {};
+        GetClassNameA(child, name, sizeof name);
+        const LONG own = GetWindowLongA(child, GWL_STYLE);
+        if (lstrcmpiA(name, "ScrollBar") == 0 && IsWindowVisible(child) && (own & (SBS_VERT | SBS_SIZEGRIP)) == style)
+            return child;
+    }
+    return nullptr;
+}
+
 class InspectorSession : public Session {
 public:
     using Session::Session;
@@ -61,7 +83,7 @@ private:
     // A new bitmap is loaded: the editor starts again from its palette.
     void Loaded(int k);
 
-    void Open();
+    void Open(const Delivery& deliver);
     void Step(int direction);
     void Zoom(int step);
     void Scroll();
@@ -136,12 +158,12 @@ std::vector<Action> InspectorSession::Actions() {
     auto enabled = [this](int button) { return [this, button] { return Enabled(button); }; };
     auto editorOpen = [this] { return Editor() != nullptr; };
     std::vector<Action> actions = {
-        {"open", 14, [] { return true; }, [this] { Open(); }},
+        {"open", 14, [] { return true; }, [this] { Open(OpenDialog()); }},
         {"previous", 10, enabled(target_.previous), [this] { Step(-1); }},
         {"next", 12, enabled(target_.next), [this] { Step(+1); }},
-        {"zoom in", 6, enabled(target_.zoomIn), [this] { Zoom(+1); }},
+        {"zoom in", 9, enabled(target_.zoomIn), [this] { Zoom(+1); }},
         {"zoom out", 5, enabled(target_.zoomOut), [this] { Zoom(-1); }},
-        {"scroll", 5, [this] { return Showing(); }, [this] { Scroll(); }},
+        {"scroll", 10, [this] { return VisibleBar(Main(), SBS_VERT) || VisibleBar(Main(), SBS_HORZ); }, [this] { Scroll(); }},
         {"resize", 3, [] { return true; }, [this] { Resize(); }},
         {"minimise and restore", 2, [] { return true; }, [this] {
              ExpectSame();
@@ -160,6 +182,12 @@ std::vector<Action> InspectorSession::Actions() {
              Press(target_.help);
          }},
         {"exit and start again", 1, [] { return true; }, [this] { ExitAndStartAgain(); }},
+        {"exit, kept", 1, [this] { return history_.size() > 1 && !paletteSaved_ && Editor() != nullptr; }, [this] {
+             ExpectSame();
+             Press(target_.exit, [this](const Dialog& dialog) { Reply(dialog, IDNO); });
+             Require(MessageShown("Do you exit the application without saving\nthe color change to this bitmap?"),
+                     "Exit with an unsaved palette change did not ask");
+         }},
         {"second copy", 1, [] { return true; }, [this] {
              ExpectSame();
              StartSecondCopy();
@@ -209,14 +237,15 @@ void InspectorSession::Loaded(int k) {
     if (!viewPalette_.empty()) history_.push_back(viewPalette_);
 }
 
-// Open: a file of the corpus named in the Open dialog.
-void InspectorSession::Open() {
+// Open: a file of the corpus, named in the Open dialog (`deliver`); a drop
+// on the window is another way to deliver it, with the same expectations.
+void InspectorSession::Open(const Delivery& deliver) {
     const CorpusFile& file = AnyFile();
     log_.Note(file.path.substr(file.path.find_last_of('\\') + 1) + " (" + file.label + ")");
     const bool refused = RefusedByOpen(file.kind);
     const Listing listing = refused ? Listing{} : imgscan_.List(target_.search, file.path);
     bool keptChange = false;
-    OpenThroughDialog(file.path, [&](const Dialog& dialog) {
+    deliver(file.path, [&](const Dialog& dialog) {
         const int answer = RandomAnswer(dialog);
         keptChange = keptChange || (dialog.caption == "Question" && answer == IDNO);
         Reply(dialog, answer);
@@ -287,31 +316,10 @@ void InspectorSession::Zoom(int step) {
     if (!Messages().empty()) zoomKnown_ = false;  // the size could not be read
 }
 
-// The mouse moves over the window's picture: the label of the button
-// pressed last goes, as it does for a user.
-void MoveMouseOver(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, r.bottom - 12);
-    SetCursorPos((r.left + r.right) / 2 + 1, r.bottom - 10);
-    Sleep(50);
-    Answers(window);
-}
-
-HWND VisibleBar(HWND window, LONG style) {
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        const LONG own = GetWindowLongA(child, GWL_STYLE);
-        if (lstrcmpiA(name, "ScrollBar") == 0 && IsWindowVisible(child) && (own & (SBS_VERT | SBS_SIZEGRIP)) == style)
-            return child;
-    }
-    return nullptr;
-}
-
 void InspectorSession::Scroll() {
     ExpectSame();
-    const bool vertical = chance_.OneIn(2);
+    bool vertical = chance_.OneIn(2);
+    if (VisibleBar(Main(), vertical ? SBS_VERT : SBS_HORZ) == nullptr) vertical = !vertical;
     HWND bar = VisibleBar(Main(), vertical ? SBS_VERT : SBS_HORZ);
     static const int kRequests[] = {SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_THUMBPOSITION, SB_THUMBTRACK, SB_TOP};
     const int request = kRequests[chance_.Below(7)];
@@ -689,27 +697,36 @@ void InspectorSession::CheckPicture(int k) {
     if (bmp.size() < 54 || DecodeBmpFile(bmp, image) != BmpPixels::Ok) return;
     if (static_cast<int32_t>(bmp[22] | bmp[23] << 8 | bmp[24] << 16 | bmp[25] << 24) < 0) return;  // top-down
     MoveMouseOver(Main());
-    const Capture shot = CaptureClient(Main());
     HWND across = VisibleBar(Main(), SBS_HORZ), down = VisibleBar(Main(), SBS_VERT);
     const int left = across ? static_cast<int>(SendMessageA(across, SBM_GETPOS, 0, 0)) : 0;
     const int top = down ? static_cast<int>(SendMessageA(down, SBM_GETPOS, 0, 0)) : 0;
-    const int right = shot.width - (down ? GetSystemMetrics(SM_CXVSCROLL) : 0);
-    const int bottom = shot.height - (across ? GetSystemMetrics(SM_CYHSCROLL) : 0);
     const int stepX = std::max(1, image.width / 16), stepY = std::max(1, image.height / 16);
     Tally("pictures compared with the image shown");
-    for (int y = top; y < image.height; y += stepY)
-        for (int x = left; x < image.width; x += stepX) {
-            const uint8_t* p = image.At(x, y);
-            const int sx = (x - left) * zoom_ + zoom_ / 2, sy = kBarRows + (y - top) * zoom_ + zoom_ / 2;
-            if (p[3] == 0 || sx >= right || sy >= bottom) continue;
-            const COLORREF seen = shot.At(sx, sy), expected = RGB(p[0], p[1], p[2]);
-            if (seen == expected) continue;
-            char text[200];
-            std::snprintf(text, sizeof text,
-                          "entry %d at zoom %d, scrolled to %d,%d: pixel %d,%d shows %06lX, not %06lX", k, zoom_, left,
-                          top, x, y, static_cast<unsigned long>(seen), static_cast<unsigned long>(expected));
-            throw SoakFailure(std::string("the picture is not the image shown: ") + text);
-        }
+    if (left > 0 || top > 0) Tally("of them scrolled");
+    if (zoom_ > 1) Tally("of them magnified");
+    std::string mismatch;
+    // A repaint may still be on its way (after a restore, say).
+    const bool same = WaitFor([&] {
+        const Capture shot = CaptureClient(Main());
+        const int right = shot.width - (down ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+        const int bottom = shot.height - (across ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+        for (int y = top; y < image.height; y += stepY)
+            for (int x = left; x < image.width; x += stepX) {
+                const uint8_t* p = image.At(x, y);
+                const int sx = (x - left) * zoom_ + zoom_ / 2, sy = kBarRows + (y - top) * zoom_ + zoom_ / 2;
+                if (p[3] == 0 || sx >= right || sy >= bottom) continue;
+                const COLORREF seen = shot.At(sx, sy), expected = RGB(p[0], p[1], p[2]);
+                if (seen == expected) continue;
+                char text[200];
+                std::snprintf(text, sizeof text, "entry %d at zoom %d, scrolled to %d,%d: pixel %d,%d shows %06lX, not %06lX",
+                              k, zoom_, left, top, x, y, static_cast<unsigned long>(seen),
+                              static_cast<unsigned long>(expected));
+                mismatch = text;
+                return false;
+            }
+        return true;
+    }, 2000);
+    Require(same, "the picture is not the image shown: " + mismatch);
 }
 
 void InspectorSession::CheckButtons(int k) {

@@ -21,7 +21,7 @@ constexpr Target kTargets[] = {
 // Wine keeps caches of its own (fonts, the file dialog's image lists): the
 // count may settle somewhat above what it was after the first steps, but a
 // leak of one object per step soon goes beyond this.
-constexpr long kGdiSlack = 150;
+constexpr long kGdiSlack = 60;
 constexpr int kGdiWarmUpSteps = 30;
 
 std::string ButtonName(int button) {
@@ -187,6 +187,10 @@ void Session::AnswerDefault(const Dialog& dialog) {
     }
 }
 
+Session::Delivery Session::OpenDialog() {
+    return [this](const std::string& path, const std::function<void(const Dialog&)>& after) { OpenThroughDialog(path, after); };
+}
+
 void Session::OpenThroughDialog(const std::string& path, const std::function<void(const Dialog&)>& after) {
     bool named = false;
     Press(target_.open, [&](const Dialog& dialog) {
@@ -206,7 +210,10 @@ void Session::OpenThroughDialog(const std::string& path, const std::function<voi
 }
 
 void Session::ExitProgram() {
-    Command command(Button(target_.exit), BM_CLICK);
+    // Exit, or the close box.
+    const bool closeBox = chance_.OneIn(2);
+    log_.Note(closeBox ? "(close box)" : "(Exit)");
+    Command command(closeBox ? Main() : Button(target_.exit), closeBox ? WM_SYSCOMMAND : BM_CLICK, closeBox ? SC_CLOSE : 0);
     const DWORD start = GetTickCount();
     while (Process().WaitForExit(0) == -1) {
         Dialog dialog;

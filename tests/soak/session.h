@@ -82,8 +82,11 @@ protected:
     // A random answer of a Yes/No (and Cancel) message box.
     int RandomAnswer(const Dialog& dialog);
 
-    // Open through the dialog; `answer` takes the dialogs after the file was named.
-    void OpenThroughDialog(const std::string& path, const std::function<void(const Dialog&)>& after);
+    // How a file reaches the program: named in the Open dialog; `after`
+    // answers the dialogs that follow. Dropping it on the window will be
+    // another Delivery.
+    using Delivery = std::function<void(const std::string& path, const std::function<void(const Dialog&)>& after)>;
+    Delivery OpenDialog();
     // The program's Exit (its question answered Yes), checked to leave no
     // temporary file, and the program started again.
     void ExitAndStartAgain();
@@ -116,6 +119,7 @@ private:
     void ExitProgram();
     void CheckCommon();
     void Note(const Dialog& dialog, const std::string& answer);
+    void OpenThroughDialog(const std::string& path, const std::function<void(const Dialog&)>& after);
 
     SessionSetup setup_;
     std::unique_ptr<MainWindow> window_;
