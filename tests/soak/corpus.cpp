@@ -162,11 +162,13 @@ public:
         return read == ImageRead::Ok ? std::vector<unsigned char>(out.begin(), out.end()) : std::vector<unsigned char>{};
     }
 
-    // A 4-bit bitmap marked with bit-field compression, which the inspector
-    // refuses to show, in front of a bitmap it shows.
+    // A 4-bit bitmap marked with bit-field compression, whose bits are fewer
+    // than its rows need (the inspector refuses to show it), in front of a
+    // bitmap it shows.
     void UnshowableFirst() {
         std::vector<unsigned char> dll(64, 0);
         for (int compression : {3, 0}) {
+            const uint32_t bits = compression == 3 ? 64 : 128;
             std::vector<unsigned char> header(40, 0);
             PutLittle32(header, 0, 40);
             PutLittle32(header, 4, 16);
@@ -174,13 +176,13 @@ public:
             header[12] = 1;
             header[14] = 4;
             PutLittle32(header, 16, static_cast<uint32_t>(compression));
-            PutLittle32(header, 20, 128);
+            PutLittle32(header, 20, bits);
             dll.insert(dll.end(), header.begin(), header.end());
             for (int i = 0; i < 16; ++i) dll.insert(dll.end(), {static_cast<unsigned char>(16 * i), 80, 160, 0});
-            for (int i = 0; i < 128; ++i) dll.push_back(static_cast<unsigned char>(i * 7));
+            for (uint32_t i = 0; i < bits; ++i) dll.push_back(compression == 3 ? (i % 2 == 0 ? 16 : 0x12) : static_cast<unsigned char>(i * 7));
         }
         dll.insert(dll.end(), 64, 0);
-        Write("bitfields.dll", dll, FileKind::Damaged, "a 4-bit bit-field bitmap before a plain one");
+        Write("bitfields.dll", dll, FileKind::Damaged, "a 4-bit bit-field bitmap too short to show, then a plain one");
     }
 
     void Specials() {
