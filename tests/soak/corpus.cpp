@@ -221,6 +221,11 @@ private:
 
 }  // namespace
 
+bool RefusedByOpen(FileKind kind) {
+    return kind == FileKind::OwnProgram || kind == FileKind::WrongExtension || kind == FileKind::Missing ||
+           kind == FileKind::Folder;
+}
+
 std::vector<unsigned char> Cut(std::vector<unsigned char> bytes, size_t size) {
     if (size < bytes.size()) bytes.resize(size);
     return bytes;

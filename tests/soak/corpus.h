@@ -39,6 +39,9 @@ struct CorpusPlan {
 
 std::vector<CorpusFile> MakeCorpus(const CorpusPlan& plan, Imgscan& imgscan, Chance& chance);
 
+// Files the Open dialog's checks refuse before any search.
+bool RefusedByOpen(FileKind kind);
+
 // `bytes` with its length cut to `size`.
 std::vector<unsigned char> Cut(std::vector<unsigned char> bytes, size_t size);
 void PutLittle32(std::vector<unsigned char>& bytes, size_t at, uint32_t value);

@@ -16,10 +16,6 @@ namespace {
 constexpr int kConfirmYes = 6, kConfirmNo = 7, kConfirmYesToAll = 8;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-bool RefusedByOpen(FileKind kind) {
-    return kind == FileKind::OwnProgram || kind == FileKind::WrongExtension || kind == FileKind::Missing ||
-           kind == FileKind::Folder || kind == FileKind::Picture;
-}
 
 class GallerySession : public Session {
 public:

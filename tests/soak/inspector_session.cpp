@@ -12,6 +12,7 @@
 #include "imaging/ico_layout.h"
 #include "imaging/icon_render.h"
 #include "imaging/palette_editor_rules.h"
+#include "tests/e2e/palette_view.h"
 #include "tests/soak/session.h"
 
 namespace {
@@ -28,11 +29,6 @@ bool EndsWith(const std::string& path, const char* extension) {
     return path.size() >= length && lstrcmpiA(path.c_str() + path.size() - length, extension) == 0;
 }
 
-// Kinds of file the Open dialog's checks refuse before any search.
-bool RefusedByOpen(FileKind kind) {
-    return kind == FileKind::OwnProgram || kind == FileKind::WrongExtension || kind == FileKind::Missing ||
-           kind == FileKind::Folder;
-}
 
 // The mouse moves over the window's picture: the label of the button
 // pressed last goes, as it does for a user.
@@ -67,7 +63,6 @@ protected:
 
 private:
     bool Icons() const { return target_.search == Search::Icons; }
-    bool Showing() const { return shown_ >= 0; }
     const ListedImage& Entry(int k) const { return listing_.entries[static_cast<size_t>(k)]; }
     int LastIndex() const { return static_cast<int>(listing_.entries.size()) - 1; }
     bool ShowsFileItself() const { return fileMode_ && !Icons(); }
@@ -530,29 +525,14 @@ void InspectorSession::MoveBar() {
     Send(editor, WM_HSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(GetDlgItem(editor, bar)));
 }
 
-// The editor's chip grid in its client pixels, from its buttons' places
-// (dialog units: Save at x 10, y 162; Close at x 110; Undo at y 135; the
-// grid from (10, 190) to (161, 290)).
-ChipGrid ChipArea(HWND editor) {
-    auto place = [&](int id) {
-        RECT r;
-        GetWindowRect(GetDlgItem(editor, id), &r);
-        MapWindowPoints(nullptr, editor, reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    };
-    const RECT save = place(kEditorSave), close = place(kEditorClose), undo = place(kUndo);
-    const double perX = (close.left - save.left) / 100.0, perY = (save.top - undo.top) / 27.0;
-    return {save.left, save.top + static_cast<int>(28 * perY), save.left + static_cast<int>(151 * perX),
-            save.top + static_cast<int>(128 * perY)};
-}
-
 void InspectorSession::ClickChip() {
     ExpectSame();
     HWND editor = Editor();
     const int count = static_cast<int>(Entry(shown_).colorCount);
     int colour[3];
     for (int i = 0; i < 3; ++i) colour[i] = std::atoi(ControlText(GetDlgItem(editor, kRedValue + i)).c_str());
-    const ChipGrid grid = ChipArea(editor);
+    const RECT area = PaletteChipArea(editor);
+    const ChipGrid grid{area.left, area.top, area.right, area.bottom};
     // Near a chip's middle (the grid is known only to a pixel or so): a chip
     // of the palette, one beyond it, or a place beside the grid.
     const int chipEntry = count < 256 && chance_.OneIn(6) ? chance_.Between(count, 255) : chance_.Below(count);
