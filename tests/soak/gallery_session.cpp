@@ -5,8 +5,10 @@
 #include <map>
 
 #include "imaging/bmp_layout.h"
+#include "imaging/bmp_pixels.h"
 #include "imaging/grid_layout.h"
 #include "imaging/ico_layout.h"
+#include "imaging/thumbnail.h"
 #include "scan/byte_source.h"
 #include "tests/e2e/gallery_view.h"
 #include "tests/soak/session.h"
@@ -39,6 +41,7 @@ private:
     void SaveAs();
     void SaveAll();
     void MaskColour();
+    void CheckThumbnails();
     // The confirmation's answer: Yes, Yes to All, NO or Escape (NO).
     int Confirm(const Dialog& dialog);
 
@@ -318,8 +321,55 @@ void GallerySession::CheckState() {
         Require(WaitFor([&] { return ShowsIconPage(Main(), openPath_, table, layout_, page_, mask_); }, 3000),
                 "the page does not show the icons of page " + std::to_string(page_));
     }
+    if (pageChanged_ && !Icons()) CheckThumbnails();
     if (selected_ >= 0) Tally("selection frames checked");
     pageChanged_ = false;
+}
+
+// Thumbnails at their own size show their bitmap, centred in the cell; a
+// cell the system could not load stays empty.
+void GallerySession::CheckThumbnails() {
+    struct Cell {
+        int entry, left, top;
+        RgbaImage image;
+    };
+    std::vector<Cell> cells;
+    const PageRange range = PageEntries(layout_, page_, LastIndex());
+    for (int k = range.first; k <= range.last; ++k) {
+        const ListedImage& e = listing_.entries[static_cast<size_t>(k)];
+        const Thumbnail size = ThumbnailSize(static_cast<int32_t>(e.width), static_cast<int32_t>(e.height));
+        Cell cell{k, 0, 0, {}};
+        if (e.height <= 0 || size.width != e.width || size.height != e.height ||
+            DecodeBmpFile(FileOfEntry(k), cell.image) != BmpPixels::Ok)
+            continue;
+        const int slot = k - range.first;
+        cell.left = layout_.Left() + layout_.pitchX * (slot % layout_.columns) + 97 - size.width / 2;
+        cell.top = layout_.Top() + layout_.pitchY * (slot / layout_.columns) + 73 - size.height / 2;
+        cells.push_back(std::move(cell));
+        Tally("thumbnails compared with their bitmap");
+    }
+    int wrong = -1;
+    const bool right = WaitFor([&] {  // the page's repaint may be on its way
+        const Capture shot = CaptureClient(Main());
+        for (const Cell& cell : cells) {
+            bool same = true, white = true;
+            const RgbaImage& image = cell.image;
+            for (int y = 0; y < image.height; y += std::max(1, image.height / 5))
+                for (int x = 0; x < image.width; x += std::max(1, image.width / 5)) {
+                    const uint8_t* p = image.At(x, y);
+                    if (p[3] == 0) continue;
+                    const COLORREF seen = shot.At(cell.left + x, cell.top + y);
+                    same = same && seen == RGB(p[0], p[1], p[2]);
+                    white = white && seen == RGB(255, 255, 255);
+                }
+            if (!same && !white) {
+                wrong = cell.entry;
+                return false;
+            }
+        }
+        return true;
+    }, 3000);
+    Require(right, "the cell of entry " + std::to_string(wrong) + " does not show its bitmap");
 }
 
 }  // namespace
