@@ -65,7 +65,10 @@ void RestoreNavigationLabel(HWND window) {
 
 void MoveBar(HWND bar, int x, int y, int width, int height) { MoveWindow(bar, x, y, width, height, FALSE); }
 
-void SetRange(HWND bar, int maximum, int position) {
+// The bar's range 0..maximum; a kept position beyond its end comes back to
+// the end (the picture is drawn where the bar says).
+void SetRange(HWND bar, int maximum, int& position, int& last) {
+    if (position > maximum) position = last = maximum > 0 ? maximum : 0;
     SetScrollRange(bar, SB_CTL, 0, maximum, FALSE);
     SetScrollPos(bar, SB_CTL, position, TRUE);
 }
@@ -103,8 +106,8 @@ void LayoutScrollBars(HWND window) {
         MoveBar(frame.hScrollBar, 0, h - cyH, w - cxV, cyH);
         MoveBar(frame.vScrollBar, w - cxV, kBarRows, cxV, h - kBarRows - cyH);
         frame.hBarShown = frame.vBarShown = true;
-        SetRange(frame.hScrollBar, static_cast<int>((imageW - w + cxV) / z), frame.hScrollPos);
-        SetRange(frame.vScrollBar, static_cast<int>((imageH - h + cyH) / z), frame.vScrollPos);
+        SetRange(frame.hScrollBar, static_cast<int>((imageW - w + cxV) / z), frame.hScrollPos, frame.lastHScrollPos);
+        SetRange(frame.vScrollBar, static_cast<int>((imageH - h + cyH) / z), frame.vScrollPos, frame.lastVScrollPos);
         ShowWindow(frame.hScrollBar, SW_SHOW);
         ShowWindow(frame.vScrollBar, SW_SHOW);
         frame.sizeGrip = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP | SBS_VERT, w - cxV,
@@ -116,25 +119,25 @@ void LayoutScrollBars(HWND window) {
         frame.hBarShown = false;
         frame.vBarShown = true;
         frame.lastHScrollPos = frame.hScrollPos = 0;
-        SetRange(frame.hScrollBar, 0, 0);
-        SetRange(frame.vScrollBar, static_cast<int>((imageH - h) / z), frame.vScrollPos);
+        SetRange(frame.hScrollBar, 0, frame.hScrollPos, frame.lastHScrollPos);
+        SetRange(frame.vScrollBar, static_cast<int>((imageH - h) / z), frame.vScrollPos, frame.lastVScrollPos);
         ShowWindow(frame.vScrollBar, SW_SHOW);
     } else if (wide) {
         MoveBar(frame.vScrollBar, w - cxV, kBarRows, cxV, h - kBarRows - cyH);
         MoveBar(frame.hScrollBar, 0, h - cyH, w, cyH);
         frame.hBarShown = true;
         frame.vBarShown = false;
-        SetRange(frame.hScrollBar, static_cast<int>((imageW - w) / z), frame.hScrollPos);
+        SetRange(frame.hScrollBar, static_cast<int>((imageW - w) / z), frame.hScrollPos, frame.lastHScrollPos);
         frame.lastVScrollPos = frame.vScrollPos = 0;
-        SetRange(frame.vScrollBar, 0, 0);
+        SetRange(frame.vScrollBar, 0, frame.vScrollPos, frame.lastVScrollPos);
         ShowWindow(frame.hScrollBar, SW_SHOW);
     } else {
         MoveBar(frame.vScrollBar, w - cxV, kBarRows, cxV, h - kBarRows - cyH);
         MoveBar(frame.hScrollBar, 0, h - cyH, w - cxV, cyH);
         frame.hBarShown = frame.vBarShown = false;
         frame.hScrollPos = frame.vScrollPos = frame.lastHScrollPos = frame.lastVScrollPos = 0;
-        SetRange(frame.hScrollBar, 0, 0);
-        SetRange(frame.vScrollBar, 0, 0);
+        SetRange(frame.hScrollBar, 0, frame.hScrollPos, frame.lastHScrollPos);
+        SetRange(frame.vScrollBar, 0, frame.vScrollPos, frame.lastVScrollPos);
     }
 }
 

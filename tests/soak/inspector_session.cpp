@@ -158,6 +158,9 @@ std::vector<Action> InspectorSession::Actions() {
         {"next", 12, enabled(target_.next), [this] { Step(+1); }},
         {"zoom in", 9, enabled(target_.zoomIn), [this] { Zoom(+1); }},
         {"zoom out", 5, enabled(target_.zoomOut), [this] { Zoom(-1); }},
+        {"zoom in to the end", 3, enabled(target_.zoomIn), [this] {
+             while (Enabled(target_.zoomIn) && zoomKnown_) Zoom(+1);
+         }},
         {"scroll", 10, [this] { return VisibleBar(Main(), SBS_VERT) || VisibleBar(Main(), SBS_HORZ); }, [this] { Scroll(); }},
         {"resize", 3, [] { return true; }, [this] { Resize(); }},
         {"minimise and restore", 2, [] { return true; }, [this] {
