@@ -52,6 +52,43 @@ HWND VisibleBar(HWND window, LONG style) {
     return nullptr;
 }
 
+// Run-length bits that every decoder paints alike: each row filled to its
+// end before its end-of-line, no delta, the end of the bitmap at the last
+// row (malformed bits are painted as each decoder likes).
+bool TidyRunLengths(const std::vector<uint8_t>& bmp) {
+    auto u32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
+    const int64_t width = static_cast<int32_t>(u32(18)), height = static_cast<int32_t>(u32(22));
+    const int perByte = bmp[28] == 4 ? 2 : 1;
+    size_t at = u32(10);
+    int64_t x = 0, rows = 0;
+    while (at + 1 < bmp.size()) {
+        const int count = bmp[at], code = bmp[at + 1];
+        at += 2;
+        if (count > 0) {
+            x += count;  // a run
+        } else if (code == 0 || code == 1) {
+            if (x != width) return false;
+            x = 0;
+            if (++rows == height) return code == 1 || (at + 1 < bmp.size() && bmp[at] == 0 && bmp[at + 1] == 1);
+            if (code == 1) return false;
+        } else if (code == 2) {
+            return false;  // a delta
+        } else {
+            x += code;  // absolute pixels, padded to a word
+            at += ((code + perByte - 1) / perByte + 1) / 2 * 2;
+        }
+        if (x > width) return false;
+    }
+    return false;
+}
+
+// Whether the screen must show exactly what the core decodes: uncompressed
+// bitmaps, and compressed ones with tidy run lengths.
+bool PaintedAlike(const std::vector<uint8_t>& bmp) {
+    const uint32_t compression = bmp[30] | bmp[31] << 8 | bmp[32] << 16 | uint32_t(bmp[33]) << 24;
+    return compression == 0 || ((compression == 1 || compression == 2) && TidyRunLengths(bmp));
+}
+
 class InspectorSession : public Session {
 public:
     using Session::Session;
@@ -403,10 +440,13 @@ void InspectorSession::SaveAs() {
 void InspectorSession::Replace() {
     const int k = shown_;
     const char* extension = Icons() ? ".ico" : ".bmp";
+    // Another picture of the same style: other pixels, or other colours for
+    // a compressed bitmap (whose run lengths must stay as they are).
     std::vector<uint8_t> fit = FileOfEntry(k);
-    const size_t bitsAt = Icons() ? kIcoDirectorySize + 40 + 4 * static_cast<size_t>(Entry(k).colorCount)
-                                  : kBmpFileHeaderSize + 40 + 4 * static_cast<size_t>(Entry(k).colorCount);
-    for (size_t i = bitsAt; i < fit.size(); ++i) fit[i] ^= 0x5A;
+    const size_t paletteAt = (Icons() ? kIcoDirectorySize : kBmpFileHeaderSize) + 40;
+    const size_t bitsAt = paletteAt + 4 * static_cast<size_t>(Entry(k).colorCount);
+    for (size_t i = Entry(k).compressed ? paletteAt : bitsAt; i < (Entry(k).compressed ? bitsAt : fit.size()); ++i)
+        fit[i] ^= 0x5A;
     std::string candidate;
     bool fitting = false;
     switch (chance_.Below(6)) {
@@ -677,7 +717,7 @@ void InspectorSession::CheckPicture(int k) {
     if (!pictureKnown_ || !zoomKnown_ || IsIconic(Main())) return;
     RgbaImage image;
     const std::vector<uint8_t> bmp = ShownPicture(k);
-    if (bmp.size() < 54 || DecodeBmpFile(bmp, image) != BmpPixels::Ok) return;
+    if (bmp.size() < 54 || !PaintedAlike(bmp) || DecodeBmpFile(bmp, image) != BmpPixels::Ok) return;
     if (static_cast<int32_t>(bmp[22] | bmp[23] << 8 | bmp[24] << 16 | bmp[25] << 24) < 0) return;  // top-down
     MoveMouseOver(Main());
     HWND across = VisibleBar(Main(), SBS_HORZ), down = VisibleBar(Main(), SBS_VERT);
