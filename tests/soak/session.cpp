@@ -116,7 +116,7 @@ void Session::CheckCommon() {
 void Session::Note(const Dialog& dialog, const std::string& answer) {
     if (dialog.kind == DialogKind::Message) {
         messages_.push_back(dialog.text);
-        ++messageCounts_[dialog.caption + ": " + dialog.Describe().substr(dialog.caption.size() + 2)];
+        ++messageCounts_[dialog.Describe()];
     }
     log_.Note("[" + dialog.Describe() + " -> " + answer + "]");
 }
