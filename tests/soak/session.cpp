@@ -87,6 +87,7 @@ void Session::Run(int seconds, int steps) {
         if (++sinceStart == kGdiWarmUpSteps) gdiBaseline_ = GdiObjectsOf(Process().Id());
         CheckCommon();
         CheckState();
+        stepMilliseconds_ = GetTickCount() - start;
     }
     log_.Begin(steps_ + 1, "exit");
     ExitProgram();

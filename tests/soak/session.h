@@ -51,6 +51,8 @@ public:
 
     const StepLog& Log() const { return log_; }
     int Steps() const { return steps_; }
+    // Minutes spent taking steps (the corpus made, the program started before).
+    double StepMinutes() const { return stepMilliseconds_ / 60000.0; }
     // The figures of the run, for the report.
     std::string Summary() const;
 
@@ -128,6 +130,7 @@ private:
     std::map<std::string, int> messageCounts_;
     std::map<std::string, int> tallies_;
     int steps_ = 0, starts_ = 0;
+    DWORD stepMilliseconds_ = 0;
     long gdiBaseline_ = -1, gdiLow_ = -1, gdiHigh_ = -1;
 };
 

@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     }
     const double minutes = (GetTickCount() - start) / 60000.0;
     const int taken = session ? session->Steps() : 0;
+    const double stepping = session ? session->StepMinutes() : 0;
     if (session) {
         std::ofstream record(setup.work + "\\steps.txt");
         for (const std::string& line : session->Log().Lines()) record << line << "\n";
@@ -62,8 +63,8 @@ int main(int argc, char** argv) {
             for (const std::string& line : session->Log().Lines()) std::printf("  %s\n", line.c_str());
         return 1;
     }
-    std::printf("SOAK PASSED: %s, seed %llu: %d steps in %.1f minutes (%.0f steps per minute)\n%s", target.program,
-                static_cast<unsigned long long>(seed), taken, minutes, minutes > 0 ? taken / minutes : 0.0,
-                session->Summary().c_str());
+    std::printf("SOAK PASSED: %s, seed %llu: %d steps in %.1f minutes (%.0f steps per minute; %.1f minutes in all)\n%s",
+                target.program, static_cast<unsigned long long>(seed), taken, stepping,
+                stepping > 0 ? taken / stepping : 0.0, minutes, session->Summary().c_str());
     return 0;
 }
