@@ -81,6 +81,7 @@ void Session::Run(int seconds, int steps) {
         const Action& action = ChooseAction(actions, chance_);
         log_.Begin(++steps_, action.name);
         messages_.clear();
+        namedDialog_ = nullptr;
         const int startsBefore = starts_;
         action.run();
         if (starts_ != startsBefore) sinceStart = 0;
@@ -148,7 +149,15 @@ void Session::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam,
                    const std::function<void(const Dialog&)>& answer) {
     Command command(target, message, wParam, lParam);
     FollowCommand(Process(), Main(), command, [&](const Dialog& dialog) {
-        if (answer) {
+        // A file dialog that stays open with a file named in a folder that
+        // exists has not taken the name yet: it gets it again.
+        const DWORD named = GetFileAttributesA(namedPath_.c_str());
+        const DWORD folder = GetFileAttributesA(namedPath_.substr(0, namedPath_.find_last_of('\\')).c_str());
+        if (dialog.window == namedDialog_ && !(named != INVALID_FILE_ATTRIBUTES && (named & FILE_ATTRIBUTE_DIRECTORY)) &&
+            folder != INVALID_FILE_ATTRIBUTES) {
+            log_.Note("(again)");
+            ReplyFile(dialog, namedPath_);
+        } else if (answer) {
             answer(dialog);
         } else {
             AnswerDefault(dialog);
@@ -167,6 +176,8 @@ void Session::ReplyEscape(const Dialog& dialog) {
 }
 
 void Session::ReplyFile(const Dialog& dialog, const std::string& path) {
+    namedDialog_ = dialog.window;
+    namedPath_ = path;
     AnswerAndWait(dialog, [&] { AnswerFileDialog(dialog.window, path); });
     Note(dialog, path.substr(path.find_last_of('\\') + 1));
 }

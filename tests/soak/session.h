@@ -126,6 +126,8 @@ private:
     SessionSetup setup_;
     std::unique_ptr<MainWindow> window_;
     std::set<std::string> temporaryBefore_;
+    HWND namedDialog_ = nullptr;  // the file dialog last given a name in this step, and the name
+    std::string namedPath_;
     std::vector<std::string> messages_;
     std::map<std::string, int> messageCounts_;
     std::map<std::string, int> tallies_;
