@@ -495,6 +495,25 @@ TEST(Peltrane, RefusedOpensAndAFileGoneWhileShownLeaveTheWindowConsistent) {
     EXPECT_TRUE(WaitFor([&] { return !p.Enabled(kPrev) && p.Enabled(kNext); }));
 }
 
+// A compressed bitmap whose header claims 65536 x 65536 pixels would need
+// gigabytes when painted: refused with its message, and nothing of it is
+// shown, nor any command on it offered.
+TEST(Peltrane, AHugeCompressedBitmapIsRefusedWithItsMessage) {
+    const std::string huge = Copy("huge.dll");
+    std::vector<unsigned char> bytes = ReadBytes(huge);
+    const size_t at = static_cast<size_t>(Bitmaps(Library())[kRle8].headerOffset);
+    for (size_t field : {at + 4, at + 8}) bytes[field] = 0, bytes[field + 1] = 0, bytes[field + 2] = 1, bytes[field + 3] = 0;
+    WriteBytes(huge, bytes);
+    Peltrane p;
+    p.OpenShown(huge);
+    p.Show(huge, kEight);
+    EXPECT_TRUE(WaitFor([&] { return p.Enabled(kZoomIn); }));
+    p.Press(kNext);
+    EXPECT_EQ(p.Answer("Read Error"), "Unable to allocate space for bitmap.");
+    EXPECT_TRUE(WaitFor([&] { return p.Title() == "Dunmarra" && !p.Enabled(kZoomIn) && !p.Enabled(kSaveAs); })) << p.Title();
+    EXPECT_TRUE(p.NoDialogs());
+}
+
 TEST(Japanese, TitleEditorAndMessagesAreJapanese) {
     Peltrane p("ダンマラ");
     ASSERT_NE(p.Window(), nullptr);
