@@ -39,8 +39,10 @@ cmake --build "$build" --target VESKARIN PELTRANE MORDELIX ZANDOVIR imgscan soak
 build=$(cd "$build" && pwd)
 
 work=${SOAK_WORK_ROOT:-$build/soak-work}
-[ -d "$work" ] && chmod -R u+w "$work" && rm -rf "$work"
 mkdir -p "$work"
+for p in $programs; do  # each session starts afresh; the others' records stay
+  [ -d "$work/$p" ] && chmod -R u+w "$work/$p" && rm -rf "${work:?}/$p"
+done
 for p in VESKARIN PELTRANE MORDELIX ZANDOVIR; do cp "$build/${p,,}/$p.exe" "$work/$p.EXE"; done
 cp "$build/cli/imgscan.exe" "$build/tests/e2e/sample_bitmaps.dll" "$work/"
 
