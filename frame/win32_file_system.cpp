@@ -46,8 +46,10 @@ bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
     // A rename over the old file: the name never stands empty, on NTFS and
     // under Wine alike. It keeps neither the old file's attributes nor its
     // creation time, explicit ACL or alternate streams; the attributes are put
-    // back (a read-only file is not replaced at all: the move is refused).
+    // back. A read-only file is not replaced at all: Windows refuses the move,
+    // and so does this where the system would not (Wine run by root).
     const DWORD attributes = GetFileAttributesA(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return false;
     if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(to.c_str(), attributes);
     return true;

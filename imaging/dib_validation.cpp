@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "imaging/rgba_image.h"
 #include "scan/scan_rules.h"
 
 namespace {
 
 constexpr uint16_t kMagic = 0x4D42;
 constexpr int64_t kInfoSize = 40;
+constexpr uint32_t kRle8 = 1;
+constexpr uint32_t kRle4 = 2;
 constexpr uint32_t kBitFields = 3;
 
 void Put32(uint8_t* at, uint32_t value) {
@@ -58,6 +61,11 @@ DibStatus ValidateDibBlock(const DibFileHeader& header, uint8_t* block, size_t b
         Put32(block + 20, static_cast<uint32_t>(rows));
     }
     const int64_t sizeImage = ReadU32(block + 20);
+    // Compressed bits are expanded to the whole picture when painted: a few
+    // bytes must not promise gigabytes.
+    if ((compression == kRle8 || compression == kRle4) &&
+        std::llabs(int64_t{width}) * std::llabs(int64_t{height}) > kMaxPixels)
+        return DibStatus::NoMemory;
 
     // Colour table and bits must lie inside the block. Painting needs the
     // table only up to 8 bits per pixel (above, a table the block cannot hold

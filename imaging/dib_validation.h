@@ -9,7 +9,8 @@ enum class DibStatus {
     Ok,
     FileHeaderShort,  // "Unable to read bitmap file header."
     BadMagic,         // "Bad magic number (0x%04x) in bitmap."
-    NoMemory,         // "Unable to allocate space for bitmap." (the caller's allocation failed)
+    NoMemory,         // "Unable to allocate space for bitmap.": the caller's allocation failed, or
+                      // compressed bits would expand to more than kMaxPixels pixels
     BodyShort,        // "Unable to read bitmap info header.": the file is shorter than bfSize,
                       // or its colour table or bits would lie outside it
     BadInfoSize,      // "Illegal structure size is found in info header."

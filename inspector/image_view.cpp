@@ -67,7 +67,10 @@ void RestoreNavigationLabel(HWND window) {
 
 void MoveBar(HWND bar, int x, int y, int width, int height) { MoveWindow(bar, x, y, width, height, FALSE); }
 
-void SetRange(HWND bar, int maximum, int position) {
+// The bar's range 0..maximum; a kept position beyond its end comes back to
+// the end (the picture is drawn where the bar says).
+void SetRange(HWND bar, int maximum, int& position, int& last) {
+    if (position > maximum) position = last = maximum > 0 ? maximum : 0;
     SetScrollRange(bar, SB_CTL, 0, maximum, FALSE);
     SetScrollPos(bar, SB_CTL, position, TRUE);
 }
@@ -105,8 +108,8 @@ void LayoutScrollBars(HWND window) {
         MoveBar(view.hScrollBar, 0, h - cyH, w - cxV, cyH);
         MoveBar(view.vScrollBar, w - cxV, kBarRows, cxV, h - kBarRows - cyH);
         view.hBarShown = view.vBarShown = true;
-        SetRange(view.hScrollBar, static_cast<int>((imageW - w + cxV) / z), view.hScrollPos);
-        SetRange(view.vScrollBar, static_cast<int>((imageH - h + cyH) / z), view.vScrollPos);
+        SetRange(view.hScrollBar, static_cast<int>((imageW - w + cxV) / z), view.hScrollPos, view.lastHScrollPos);
+        SetRange(view.vScrollBar, static_cast<int>((imageH - h + cyH) / z), view.vScrollPos, view.lastVScrollPos);
         ShowWindow(view.hScrollBar, SW_SHOW);
         ShowWindow(view.vScrollBar, SW_SHOW);
         view.sizeGrip = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP | SBS_VERT, w - cxV,
@@ -118,25 +121,25 @@ void LayoutScrollBars(HWND window) {
         view.hBarShown = false;
         view.vBarShown = true;
         view.lastHScrollPos = view.hScrollPos = 0;
-        SetRange(view.hScrollBar, 0, 0);
-        SetRange(view.vScrollBar, static_cast<int>((imageH - h) / z), view.vScrollPos);
+        SetRange(view.hScrollBar, 0, view.hScrollPos, view.lastHScrollPos);
+        SetRange(view.vScrollBar, static_cast<int>((imageH - h) / z), view.vScrollPos, view.lastVScrollPos);
         ShowWindow(view.vScrollBar, SW_SHOW);
     } else if (wide) {
         MoveBar(view.vScrollBar, w - cxV, kBarRows, cxV, h - kBarRows - cyH);
         MoveBar(view.hScrollBar, 0, h - cyH, w, cyH);
         view.hBarShown = true;
         view.vBarShown = false;
-        SetRange(view.hScrollBar, static_cast<int>((imageW - w) / z), view.hScrollPos);
+        SetRange(view.hScrollBar, static_cast<int>((imageW - w) / z), view.hScrollPos, view.lastHScrollPos);
         view.lastVScrollPos = view.vScrollPos = 0;
-        SetRange(view.vScrollBar, 0, 0);
+        SetRange(view.vScrollBar, 0, view.vScrollPos, view.lastVScrollPos);
         ShowWindow(view.hScrollBar, SW_SHOW);
     } else {
         MoveBar(view.vScrollBar, w - cxV, kBarRows, cxV, h - kBarRows - cyH);
         MoveBar(view.hScrollBar, 0, h - cyH, w - cxV, cyH);
         view.hBarShown = view.vBarShown = false;
         view.hScrollPos = view.vScrollPos = view.lastHScrollPos = view.lastVScrollPos = 0;
-        SetRange(view.hScrollBar, 0, 0);
-        SetRange(view.vScrollBar, 0, 0);
+        SetRange(view.hScrollBar, 0, view.hScrollPos, view.lastHScrollPos);
+        SetRange(view.vScrollBar, 0, view.vScrollPos, view.lastVScrollPos);
     }
 }
 

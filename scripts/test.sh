@@ -46,6 +46,9 @@ step "end-to-end sessions of the programs under Wine in Xvfb: 64-bit, then 32-bi
 bash tests/e2e/run-e2e.sh build/win
 bash tests/e2e/run-e2e.sh build/win32
 
+step "random sessions of the four programs under Wine, a minute each with a fixed seed"
+bash bench/soak.sh all --minutes 1 --seed 19 --build build/win
+
 step "release: guides from the sessions' screenshots, zips, installer; checked as a user gets them"
 bash scripts/package.sh
 bash scripts/check-release.sh build/win build/win32

@@ -41,7 +41,7 @@ Program::~Program() {
     CloseHandle(process_.hProcess);
 }
 
-int Program::WaitForExit(int milliseconds) {
+int Program::WaitForExit(int milliseconds) const {
     if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);

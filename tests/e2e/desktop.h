@@ -34,7 +34,7 @@ public:
 
     bool Started() const { return process_.hProcess != nullptr; }
     // Waits for the process to end; its exit code, or -1 on timeout.
-    int WaitForExit(int milliseconds = 10000);
+    int WaitForExit(int milliseconds = 10000) const;
     DWORD Id() const { return process_.dwProcessId; }
     // A visible top-level window of this process with the class and, if
     // given, the title (nullptr when none appears in time).

@@ -16,17 +16,15 @@
 #include "imaging/bmp_layout.h"
 #include "imaging/grid_layout.h"
 #include "imaging/ico_layout.h"
-#include "imaging/icon_grid_page.h"
-#include "imaging/icon_render.h"
 #include "imaging/thumbnail.h"
 #include "scan/modern_icons.h"
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/explorer.h"
+#include "tests/e2e/gallery_view.h"
 #include "tests/e2e/todays_icons.h"
 
 namespace {
 
-constexpr UINT kLiveGdiObjectsMessage = WM_APP + 71;  // the galleries' test hook
 constexpr ColorRef kDarkCyan = 0x808000;
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 
@@ -81,18 +79,12 @@ public:
     }
     // Clicks the middle of cell `slot` of the page shown.
     void ClickCell(int slot) const {
-        Click(layout.Left() + layout.pitchX * (slot % layout.columns) + layout.pitchX / 2,
-              layout.Top() + layout.pitchY * (slot / layout.columns) + layout.pitchY / 2);
+        const POINT middle = CellMiddle(layout, slot);
+        Click(middle.x, middle.y);
     }
     long GdiObjects() const { return static_cast<long>(SendMessageA(Window(), kLiveGdiObjectsMessage, 0, 0)); }
     // The selection frame of cell `slot` is drawn in `color` (all four sides).
-    bool FrameOf(int slot, COLORREF color) const {
-        const Capture shot = CaptureClient(Window());
-        const int x = layout.Left() + layout.pitchX * (slot % layout.columns);
-        const int y = layout.Top() + layout.pitchY * (slot / layout.columns);
-        return shot.At(x, y + 7) == color && shot.At(x + layout.pitchX, y + 7) == color &&
-               shot.At(x + 7, y) == color && shot.At(x + 7, y + layout.pitchY) == color;
-    }
+    bool FrameOf(int slot, COLORREF color) const { return SelectionFrameIs(Window(), layout, slot, color); }
     bool WaitForButtons(bool prev, bool next, bool saveAll, bool saveAs) const {
         return WaitFor([&] {
             return Enabled(b.prev) == prev && Enabled(b.next) == next && Enabled(b.saveAll) == saveAll &&
@@ -134,29 +126,10 @@ public:
     explicit Mordelix(const char* title = "Coravel (for EXE/DLL)")
         : Gallery("MORDELIX_EXE", "MORDELIX", title, kIconButtons) {}
 
-    // The page picture the program should show for `page` of `path`, drawn by
-    // imgscan's functions (32-bit and PNG icons as its sheet draws them).
-    std::vector<uint8_t> ExpectedPage(const std::string& path, int page, ColorRef mask, bool allKinds) const {
-        std::vector<uint8_t> file = BlankPageFile(layout.columns, layout.rows);
-        PagePixels pixels = PixelsOfPage(file.data() + 54, file.size() - 54, layout.columns, layout.rows);
-        const std::vector<FoundImage> icons = Found(path, SearchKind::GalleryIcons, allKinds);
-        FileSource source(path);
-        const PageRange range = PageEntries(layout, page, static_cast<int>(icons.size()) - 1);
-        for (int k = range.first; k <= range.last; ++k)
-            DrawIconInCell(source, icons[static_cast<size_t>(k)], (k - range.first) / layout.columns,
-                           (k - range.first) % layout.columns, mask, pixels);
-        return file;
-    }
-    // Every pixel of the page picture is on screen where the grid lies.
+    // Every pixel of the page picture is on screen where the grid lies
+    // (32-bit and PNG icons as imgscan's sheet draws them).
     bool ShowsPage(const std::string& path, int page, ColorRef mask = kDarkCyan, bool allKinds = false) const {
-        const std::vector<uint8_t> expected = ExpectedPage(path, page, mask, allKinds);
-        const Capture shot = CaptureClient(Window());
-        const int width = layout.columns * 65 + 1, height = layout.rows * 65 + 1;
-        if (shot.width < layout.Left() + width || shot.height < layout.Top() + height) return false;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                if (shot.At(layout.Left() + x, layout.Top() + y) != BmpPixel(expected, x, y)) return false;
-        return true;
+        return ShowsIconPage(Window(), path, Found(path, SearchKind::GalleryIcons, allKinds), layout, page, mask);
     }
 };
 

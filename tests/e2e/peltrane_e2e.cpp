@@ -15,6 +15,7 @@
 #include "scan/image_scanner.h"
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/explorer.h"
+#include "tests/e2e/palette_view.h"
 
 namespace {
 
@@ -119,22 +120,7 @@ public:
         const int x = chips.left + (2 * (entry % 16) + 1) * w / 32 - 1, y = chips.top + (2 * (entry / 16) + 1) * h / 32 - 1;
         SendMessageA(dialog_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     }
-    // The chip grid (10, 190) - (161, 290) in dialog units, in client pixels.
-    // MapDialogRect does not reach into another process: the scale comes
-    // from the buttons, whose places in dialog units are known.
-    RECT ChipArea() const {
-        auto place = [&](int id) {
-            RECT r;
-            GetWindowRect(GetDlgItem(dialog_, id), &r);
-            MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
-            return r;
-        };
-        const RECT save = place(kSave), close = place(kClose), undo = place(kUndo);
-        const double perX = (close.left - save.left) / 100.0;  // Save at x 10, Close at x 110
-        const double perY = (save.top - undo.top) / 27.0;      // Undo at y 135, Save at y 162
-        return {save.left + static_cast<int>(0 * perX), save.top + static_cast<int>(28 * perY),
-                save.left + static_cast<int>(151 * perX), save.top + static_cast<int>(128 * perY)};
-    }
+    RECT ChipArea() const { return PaletteChipArea(dialog_); }
     void Press(int id) const { SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog_, id))); }
     // Save and Close hand their work to the main window, which may ask: posted.
     void PressPosted(int id) const { PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog_, id))); }
@@ -635,6 +621,25 @@ TEST(Peltrane, ABitmapThatCannotBeShownLeavesTheOthersWithinReach) {
     EXPECT_EQ(p.Answer("Read Error"), "Unable to read bitmap info header.");
     EXPECT_TRUE(p.WaitForTitle("Dunmarra")) << p.Title();
     EXPECT_TRUE(WaitFor([&] { return !p.Enabled(kPrev) && p.Enabled(kNext) && !p.Enabled(kPalette); }));
+}
+
+// A compressed bitmap whose header claims 65536 x 65536 pixels would need
+// gigabytes when painted: refused with its message, and nothing of it is
+// shown, nor any command on it offered.
+TEST(Peltrane, AHugeCompressedBitmapIsRefusedWithItsMessage) {
+    const std::string huge = Copy("huge.dll");
+    std::vector<unsigned char> bytes = ReadBytes(huge);
+    const size_t at = static_cast<size_t>(Bitmaps(Library())[kRle8].headerOffset);
+    for (size_t field : {at + 4, at + 8}) bytes[field] = 0, bytes[field + 1] = 0, bytes[field + 2] = 1, bytes[field + 3] = 0;
+    WriteBytes(huge, bytes);
+    Peltrane p;
+    p.OpenShown(huge);
+    p.Show(huge, kEight);
+    EXPECT_TRUE(WaitFor([&] { return p.Enabled(kZoomIn); }));
+    p.Press(kNext);
+    EXPECT_EQ(p.Answer("Read Error"), "Unable to allocate space for bitmap.");
+    EXPECT_TRUE(WaitFor([&] { return p.Title() == "Dunmarra" && !p.Enabled(kZoomIn) && !p.Enabled(kSaveAs); })) << p.Title();
+    EXPECT_TRUE(p.NoDialogs());
 }
 
 TEST(Japanese, TitleEditorAndMessagesAreJapanese) {

@@ -415,6 +415,31 @@ TEST(Veskarin, ScrollBarsFollowTheZoomAndScrollThePicture) {
     EXPECT_TRUE(WaitFor([&] { return VisibleChild(v.Window(), "ScrollBar", SBS_VERT) == nullptr || 6 * 48 + kBarRows > client.bottom; }));
 }
 
+// Zooming out after scrolling to the end leaves a shorter range: the picture
+// is drawn where the bar then says, not at the old position beyond its end.
+TEST(Veskarin, ZoomingOutAfterScrollingToTheEndDrawsThePictureWhereTheBarSays) {
+    Veskarin v;
+    v.Open(Sample());
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
+    v.Press(kNext);
+    v.Press(kNext);
+    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 2)));  // 48 x 48
+    for (int zoom = 2; zoom <= 8; ++zoom) v.Press(kZoomIn);  // taller than the view, not wider
+    v.MoveMouseAway();
+    ASSERT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 2, 8, kDarkCyan); }, 5000));
+    HWND bar = VisibleChild(v.Window(), "ScrollBar", SBS_VERT);
+    ASSERT_NE(bar, nullptr);
+    SendMessageA(v.Window(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 400), reinterpret_cast<LPARAM>(bar));
+    const int end = static_cast<int>(SendMessageA(bar, SBM_GETPOS, 0, 0));
+    ASSERT_GT(end, 0);
+    v.Press(kZoomOut);
+    v.MoveMouseAway();
+    bar = VisibleChild(v.Window(), "ScrollBar", SBS_VERT);
+    const int position = bar != nullptr ? static_cast<int>(SendMessageA(bar, SBM_GETPOS, 0, 0)) : 0;
+    ASSERT_LT(position, end);  // the range has become shorter
+    EXPECT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 2, 7, kDarkCyan, position); }, 5000));
+}
+
 TEST(Veskarin, HoverLabelShowsOnlyWhileTheProgramIsActiveAndLeavesNoTrace) {
     Veskarin v;
     RECT button;

@@ -90,6 +90,21 @@ TEST(DibValidation, TableOrBitsOutsideTheFileAreRefusedLikeAShortRead) {
     EXPECT_EQ(Validate(file), DibStatus::BodyShort);
 }
 
+// A few bytes of run-length bits may claim a picture of gigabytes; painting
+// would expand them into it.
+TEST(DibValidation, CompressedBitsThatWouldExpandBeyondTheLimitAreRefused) {
+    Bytes file = BmpFile(BitmapImage(4, 4, 8), 1078);
+    Put32(file, 14 + 16, 1);  // RLE8, four bytes of bits
+    Put32(file, 14 + 20, 4);
+    Put32(file, 14 + 4, 65536);
+    Put32(file, 14 + 8, 65536);
+    EXPECT_EQ(Validate(file), DibStatus::NoMemory);
+    Put32(file, 14 + 8, static_cast<uint32_t>(-512));  // top-down: 32 Mi pixels, the most there may be
+    EXPECT_EQ(Validate(file), DibStatus::Ok);
+    Put32(file, 14 + 16, 0);  // uncompressed: the rows must be in the file, whatever their number
+    EXPECT_EQ(Validate(file), DibStatus::BodyShort);
+}
+
 TEST(DibValidation, EveryStatusHasItsMessage) {
     EXPECT_EQ(DibMessage(DibStatus::Ok), nullptr);
     EXPECT_STREQ(DibMessage(DibStatus::BodyShort)->english, "Unable to read bitmap info header.");

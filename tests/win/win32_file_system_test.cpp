@@ -62,4 +62,23 @@ TEST(Win32FileSystem, ReplacesInOneStepKeepingTheAttributes) {
     DeleteFileA(file.c_str());
 }
 
+// A read-only file is refused as Windows refuses to move over it, also where
+// the system would let the move through (Wine run by root).
+TEST(Win32FileSystem, LeavesAReadOnlyFileAsItIs) {
+    Win32FileSystem fs;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string file = std::string(temp) + "readonly" + std::to_string(GetCurrentProcessId()) + ".dll";
+    const std::string beside = file + ".~";
+    ASSERT_TRUE(Put(fs, file, "old"));
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(Put(fs, beside, "new"));
+    EXPECT_FALSE(fs.Replace(beside, file));
+    EXPECT_EQ(Get(fs, file), "old");
+    EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY);
+    DeleteFileA(beside.c_str());
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(file.c_str());
+}
+
 }  // namespace
