@@ -8,8 +8,15 @@ int depth = 0;
 
 void DiscardWaitingDrops() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, WM_DROPFILES, WM_DROPFILES, PM_REMOVE))
+    while (PeekMessageA(&message, nullptr, WM_DROPFILES, WM_DROPFILES, PM_REMOVE)) {
+        // PeekMessage hands out a waiting WM_QUIT whatever its filter (Exit
+        // posts one inside its command): it is posted again for the loop.
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
         DragFinish(reinterpret_cast<HDROP>(message.wParam));
+    }
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ void ChangeBitmap(HWND window, int index) {
     if (written && ReadShownDimensions(window, index)) {
         view.zoomFactor = 1;
         inspector.file.currentIndex = index;
+        inspector.file.imagePresent = true;  // the current entry may have been one not shown
         inspector.file.Publish();
         LayoutScrollBars(window);
         if (!LoadShownBitmap(window, index)) ShowNothing(window);

@@ -43,6 +43,7 @@ bool ShowEntry(HWND window, int index, bool resetZoom) {
     if (rendering != IconRendering::Failed) {
         if (resetZoom) view.zoomFactor = 1;
         inspector.file.currentIndex = index;
+        inspector.file.imagePresent = true;  // the current entry may have been one not shown
         inspector.file.Publish();
         LayoutScrollBars(window);
         if (rendering == IconRendering::Unrenderable || !ShowIcon(window, index)) ShowNothing(window);

@@ -52,16 +52,28 @@ bool Serve(HWND window, HookRequest& request) {
     return done;
 }
 
-}  // namespace
-
-bool DropFiles(HWND window, const std::vector<std::string>& paths) {
-    HookRequest request{};
-    request.kind = kDropFiles;
+// The request of `kind` for a drop of `paths`; false when they do not fit.
+bool DropRequest(HookRequestKind kind, const std::vector<std::string>& paths, HookRequest& request) {
+    request = HookRequest{};
+    request.kind = kind;
     for (const std::string& path : paths) {
         if (request.count == 4 || path.size() >= sizeof request.files[0]) return false;
         std::strcpy(request.files[request.count++], path.c_str());
     }
-    return Serve(window, request);
+    return true;
+}
+
+}  // namespace
+
+bool DropFiles(HWND window, const std::vector<std::string>& paths) {
+    HookRequest request;
+    return DropRequest(kDropFiles, paths, request) && Serve(window, request);
+}
+
+WPARAM MakeDropHandle(HWND window, const std::vector<std::string>& paths) {
+    HookRequest request;
+    if (!DropRequest(kMakeDrop, paths, request) || !Serve(window, request)) return 0;
+    return static_cast<WPARAM>(request.drop);
 }
 
 std::vector<MenuItemSeen> SystemMenu(HWND window) {

@@ -11,6 +11,10 @@
 // Drops `paths` on `window` as Explorer does: WM_DROPFILES with a drop handle
 // that the program reads with DragQueryFileA. False when the hook did not answer.
 bool DropFiles(HWND window, const std::vector<std::string>& paths);
+// The same drop handle, made in the program, for the caller to send as
+// WM_DROPFILES (so that it can follow the command to its end); 0 when the
+// hook did not answer.
+WPARAM MakeDropHandle(HWND window, const std::vector<std::string>& paths);
 
 // An item of the window's system menu as the user finds it opened.
 struct MenuItemSeen {

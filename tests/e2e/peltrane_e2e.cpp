@@ -617,6 +617,7 @@ TEST(Peltrane, ABitmapThatCannotBeShownLeavesTheOthersWithinReach) {
     p.Press(kNext);
     EXPECT_TRUE(p.WaitForTitle(TitleOf(path, 1))) << p.Title();
     EXPECT_TRUE(Shows(p.Window(), kRle4, 1));
+    EXPECT_TRUE(WaitFor([&] { return p.Enabled(kPrev) && p.Enabled(kZoomIn) && p.Enabled(kSaveAs); }));
     p.Press(kPrev);
     EXPECT_EQ(p.Answer("Read Error"), "Unable to read bitmap info header.");
     EXPECT_TRUE(p.WaitForTitle("Dunmarra")) << p.Title();

@@ -957,6 +957,7 @@ TEST(Veskarin, AnIconThatCannotBeDrawnLeavesTheIconsAfterItWithinReach) {
     }));
     v.Press(kNext);
     EXPECT_TRUE(v.WaitForTitle(Title(dll, broken + 1, true))) << v.Title();
+    EXPECT_TRUE(WaitFor([&] { return v.Enabled(kPrev) && v.Enabled(kZoomIn) && v.Enabled(kSaveAs) && v.Enabled(kReplace); }));
     v.Press(kPrev);
     EXPECT_EQ(v.Answer("Error"), "Unable to open a source file.");
     v.Press(kPrev);

@@ -73,6 +73,7 @@ std::vector<Action> GallerySession::Actions() {
     auto enabled = [this](int button) { return [this, button] { return Enabled(button); }; };
     std::vector<Action> actions = {
         {"open", 12, [] { return true; }, [this] { Open(OpenDialog()); }},
+        {"drop", 4, [] { return true; }, [this] { Open(Drop()); }},
         {"previous page", 8, enabled(target_.previous), [this] { Turn(-1); }},
         {"next page", 10, enabled(target_.next), [this] { Turn(+1); }},
         {"cell click", 12, [this] { return pageShown_; }, [this] { ClickCell(); }},

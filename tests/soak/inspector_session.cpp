@@ -108,10 +108,13 @@ private:
     HWND Editor() const { return FindWindowExA(nullptr, nullptr, "#32770", kEditorCaption); }
 
     // The outcomes a step allows: the entries that may be shown after it
-    // (-1: none), or any entry of the file.
-    void Expect(std::set<int> entries) { expected_ = std::move(entries), anyEntry_ = false; }
+    // (-1: none), and the entries that may be current while none is shown
+    // (Previous and Next step on from there); by default those of now.
+    void Expect(std::set<int> entries) { Expect(std::move(entries), positions_); }
+    void Expect(std::set<int> entries, std::set<int> nothingAt) {
+        expected_ = std::move(entries), nothingAt_ = std::move(nothingAt);
+    }
     void ExpectSame() { Expect({shown_}); }
-    void ExpectAnyEntry() { Expect({-1}), anyEntry_ = true; }
     // A new bitmap is loaded: the editor starts again from its palette.
     void Loaded(int k);
 
@@ -155,7 +158,10 @@ private:
     bool zoomKnown_ = true;
     bool nameTitle_ = false;  // a change in place was tried: the title may say the program's name
     std::set<int> expected_{-1};
-    bool anyEntry_ = false;
+    std::set<int> nothingAt_;
+    // The entries that may be current: the one shown, or while none is shown
+    // those the buttons allow of the step's outcomes.
+    std::set<int> positions_;
     int minimumWidth_ = 0;
     // What the view shows: its picture is known unless a step was refused
     // half-way; the icons' mask colour; the bitmap's palette (PELTRANE).
@@ -173,6 +179,7 @@ void InspectorSession::Restarted() {
     openPath_.clear();
     listing_ = Listing{};
     shown_ = -1;
+    positions_.clear();
     zoom_ = 1;
     zoomKnown_ = true;
     nameTitle_ = false;
@@ -191,6 +198,7 @@ std::vector<Action> InspectorSession::Actions() {
     auto editorOpen = [this] { return Editor() != nullptr; };
     std::vector<Action> actions = {
         {"open", 14, [] { return true; }, [this] { Open(OpenDialog()); }},
+        {"drop", 5, [] { return true; }, [this] { Open(Drop()); }},
         {"previous", 10, enabled(target_.previous), [this] { Step(-1); }},
         {"next", 12, enabled(target_.next), [this] { Step(+1); }},
         {"zoom in", 9, enabled(target_.zoomIn), [this] { Zoom(+1); }},
@@ -310,18 +318,18 @@ void InspectorSession::Open(const Delivery& deliver) {
     zoomKnown_ = true;
     nameTitle_ = false;
     if (listing.entries.empty()) {
-        Expect({-1});
+        Expect({-1}, {});
         return;
     }
     // A message other than the search's own says the first entry could not be shown.
     const bool otherMessage = std::any_of(Messages().begin(), Messages().end(),
                                           [&](const std::string& text) { return text != listing.message; });
-    Expect(otherMessage ? std::set<int>{0, -1} : std::set<int>{0});
+    Expect(otherMessage ? std::set<int>{0, -1} : std::set<int>{0}, {0});
     Loaded(0);
 }
 
 void InspectorSession::Step(int direction) {
-    const int from = shown_;
+    const std::set<int> from = shown_ >= 0 ? std::set<int>{shown_} : positions_;
     bool kept = false;
     Press(direction > 0 ? target_.next : target_.previous, [&](const Dialog& dialog) {
         const int answer = RandomAnswer(dialog);
@@ -332,13 +340,20 @@ void InspectorSession::Step(int direction) {
         ExpectSame();
         return;
     }
-    if (from < 0) {
-        ExpectAnyEntry();  // nothing was shown: any entry may come
-    } else if (Messages().empty()) {
-        Expect({from + direction});
-    } else {
-        Expect({from, from + direction, -1});
+    // The next entry becomes current, shown or (after its message) not; when
+    // the display copy cannot be made at all, what was current stays.
+    std::set<int> entries, nothing;
+    for (int p : from) {
+        const int to = p + direction;
+        if (to < 0 || to > LastIndex()) continue;
+        entries.insert(to);
+        if (Messages().empty()) continue;
+        nothing.insert(to);
+        if (shown_ >= 0) entries.insert(p);
+        else nothing.insert(p);
     }
+    if (!nothing.empty()) entries.insert(-1);
+    Expect(entries, nothing);
     zoom_ = 1;
     zoomKnown_ = true;
 }
@@ -526,7 +541,7 @@ void InspectorSession::Replace() {
     const bool otherMessage = std::any_of(Messages().begin(), Messages().end(), [](const std::string& text) {
         return text.rfind("Replaceable ", 0) != 0 && text.rfind("The original file has been saved", 0) != 0;
     });
-    Expect(!backup.empty() && otherMessage ? std::set<int>{k, -1} : std::set<int>{k});
+    Expect(!backup.empty() && otherMessage ? std::set<int>{k, -1} : std::set<int>{k}, {k});
 }
 
 void InspectorSession::MaskColour() {
@@ -657,12 +672,11 @@ void InspectorSession::CheckState() {
     const int before = shown_;
     const int k = ResolveShown();
     const auto describe = [&](int n) { return n < 0 ? std::string("nothing") : "entry " + std::to_string(n); };
-    if (!anyEntry_) {
-        std::string allowed;
-        for (int n : expected_) allowed += (allowed.empty() ? "" : " or ") + describe(n);
-        Require(expected_.count(k) > 0, "the window shows " + describe(k) + " where " + allowed + " was to be shown");
-    }
+    std::string allowed;
+    for (int n : expected_) allowed += (allowed.empty() ? "" : " or ") + describe(n);
+    Require(expected_.count(k) > 0, "the window shows " + describe(k) + " where " + allowed + " was to be shown");
     shown_ = k;
+    if (k >= 0) positions_ = {k};
     if (k != before && k >= 0) Loaded(k);
     if (k != before) {
         zoom_ = 1;
@@ -789,10 +803,24 @@ void InspectorSession::CheckButtons(int k) {
 void InspectorSession::CheckNothingShown() {
     for (int button : {target_.zoomIn, target_.zoomOut, target_.saveAs, target_.replace, target_.palette})
         Require(!Enabled(button), "a command on the image is on while nothing is shown (button " + std::to_string(button) + ")");
-    // Stepping on to another entry is fine while the file and its table are kept.
-    for (int button : {target_.previous, target_.next})
-        Require(!Enabled(button) || (hasFile_ && LastIndex() >= 1),
-                "Previous or Next is on while no file is open (button " + std::to_string(button) + ")");
+    // Previous and Next go on from the entry that could not be shown, so
+    // that every other entry stays within reach.
+    const std::set<int> candidates = hasFile_ && LastIndex() >= 0 ? nothingAt_ : std::set<int>{};
+    std::set<int> fitting;
+    WaitFor([&] {
+        const bool previous = Enabled(target_.previous), next = Enabled(target_.next);
+        fitting.clear();
+        for (int p : candidates)
+            if (previous == (p > 0) && next == (p < LastIndex())) fitting.insert(p);
+        return candidates.empty() ? !previous && !next : !fitting.empty();
+    }, 2000);
+    std::string allowed;
+    for (int p : candidates) allowed += " " + std::to_string(p);
+    Require(candidates.empty() ? !Enabled(target_.previous) && !Enabled(target_.next) : !fitting.empty(),
+            std::string("Previous ") + (Enabled(target_.previous) ? "on" : "off") + " and Next " +
+                (Enabled(target_.next) ? "on" : "off") + " fit no current entry among" +
+                (allowed.empty() ? " none (no file or no entry)" : allowed) + " of " + std::to_string(LastIndex() + 1));
+    positions_ = fitting;
     if (!hasFile_ || IsIconic(Main())) return;
     // No picture stays under the program's name.
     MoveMouseOver(Main());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "tests/e2e/explorer.h"
 #include "tests/soak/gdi_objects.h"
 
 namespace {
@@ -201,6 +202,14 @@ void Session::AnswerDefault(const Dialog& dialog) {
 
 Session::Delivery Session::OpenDialog() {
     return [this](const std::string& path, const std::function<void(const Dialog&)>& after) { OpenThroughDialog(path, after); };
+}
+
+Session::Delivery Session::Drop() {
+    return [this](const std::string& path, const std::function<void(const Dialog&)>& after) {
+        const WPARAM drop = MakeDropHandle(Main(), {path});
+        Require(drop != 0, "no drop handle could be made in the program");
+        Send(Main(), WM_DROPFILES, drop, 0, after);
+    };
 }
 
 void Session::OpenThroughDialog(const std::string& path, const std::function<void(const Dialog&)>& after) {

@@ -84,11 +84,12 @@ protected:
     // A random answer of a Yes/No (and Cancel) message box.
     int RandomAnswer(const Dialog& dialog);
 
-    // How a file reaches the program: named in the Open dialog; `after`
-    // answers the dialogs that follow. Dropping it on the window will be
-    // another Delivery.
+    // How a file reaches the program: named in the Open dialog, or dropped
+    // on the window as Explorer drops it; `after` answers the dialogs that
+    // follow.
     using Delivery = std::function<void(const std::string& path, const std::function<void(const Dialog&)>& after)>;
     Delivery OpenDialog();
+    Delivery Drop();
     // The program's Exit (its question answered Yes), checked to leave no
     // temporary file, and the program started again.
     void ExitAndStartAgain();

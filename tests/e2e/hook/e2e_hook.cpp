@@ -10,13 +10,13 @@
 
 namespace {
 
-void DropFiles(HWND window, const HookRequest& request) {
+HGLOBAL MakeDrop(const HookRequest& request) {
     // DROPFILES, then the names, each ended by a zero, and one more zero.
     SIZE_T size = sizeof(DROPFILES) + 1;
     for (int i = 0; i < request.count; ++i) size += std::strlen(request.files[i]) + 1;
     HGLOBAL drop = GlobalAlloc(GHND | GMEM_SHARE, size);
     auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
-    if (files == nullptr) return;
+    if (files == nullptr) return nullptr;
     files->pFiles = sizeof(DROPFILES);
     files->fWide = FALSE;
     char* name = reinterpret_cast<char*>(files + 1);
@@ -25,7 +25,7 @@ void DropFiles(HWND window, const HookRequest& request) {
         name += std::strlen(name) + 1;
     }
     GlobalUnlock(drop);
-    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    return drop;
 }
 
 void ReadSystemMenu(HWND window, HookRequest& request) {
@@ -47,7 +47,8 @@ void Serve(HWND window) {
     if (section == nullptr) return;
     auto* request = static_cast<HookRequest*>(MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(HookRequest)));
     if (request != nullptr) {
-        if (request->kind == kDropFiles) DropFiles(window, *request);
+        if (request->kind == kDropFiles) PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(*request)), 0);
+        if (request->kind == kMakeDrop) request->drop = reinterpret_cast<uintptr_t>(MakeDrop(*request));
         if (request->kind == kReadSystemMenu) ReadSystemMenu(window, *request);
         request->done = 1;
         UnmapViewOfFile(request);

@@ -10,6 +10,7 @@ constexpr const char* kHookMessage = "ImgE2eHookRequest";
 enum HookRequestKind : int32_t {
     kDropFiles = 1,       // a drop handle of `files`, posted as WM_DROPFILES
     kReadSystemMenu = 2,  // the system menu's items as the user would find them opened
+    kMakeDrop = 3,        // a drop handle of `files`, handed back in `drop`
 };
 
 struct HookMenuItem {
@@ -22,6 +23,8 @@ struct HookRequest {
     int32_t kind;
     int32_t count;  // files given, or items read
     volatile int32_t done;
+    int32_t unused;
+    uint64_t drop;
     char files[4][260];
     HookMenuItem items[32];
 };
