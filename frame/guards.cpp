@@ -52,6 +52,11 @@ bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed) {
     return FreeBytes(path, available) && needed < available;
 }
 
+bool IsFolder(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool FileExists(const char* path) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path, &found);

@@ -16,3 +16,5 @@ bool HasFreeSpace(const std::string& path, uint64_t size);
 bool HasMoreFreeSpaceThan(const std::string& path, uint64_t needed);
 // True when FindFirstFileA finds `path`.
 bool FileExists(const char* path);
+// A folder of that name (a drop may name one; the file dialogs never do).
+bool IsFolder(const char* path);

@@ -29,7 +29,7 @@ Check CheckChoice(HWND window, const OpenRules& rules, const char* path) {
         ShowMessage(window, *rules.wrongExtension);
         return Check::AskAgain;
     }
-    if (!FileExists(path)) {
+    if (!FileExists(path) || IsFolder(path)) {
         ShowMessage(window, NoSelectedFileMessage());
         return Check::AskAgain;
     }

@@ -707,6 +707,8 @@ TEST(Veskarin, AFileDroppedOnTheWindowOpensAsIfChosenInTheOpenDialog) {
     WriteBytes(two, std::vector<unsigned char>(ico.begin(), ico.end()));
     const std::string text = Work("dropped.txt");
     WriteBytes(text, {'h', 'i'});
+    const std::string folder = Work("folder.dll");
+    CreateDirectoryA(folder.c_str(), nullptr);
 
     Veskarin v;
     ASSERT_TRUE(DropFiles(v.Window(), {Sample()}));
@@ -722,6 +724,7 @@ TEST(Veskarin, AFileDroppedOnTheWindowOpensAsIfChosenInTheOpenDialog) {
         {text, "Error", "Select a file with EXE, DLL, or ICO extension."},
         {Setting("VESKARIN_EXE"), "Error", "Unable to open myself."},
         {Work("gone.dll"), "Error", "No selected file in the directory."},
+        {folder, "Error", "No selected file in the directory."},
         {two, "Error", "More than one icon contained in the file."},
         {"R:\\sample.exe", "Warning", "Unable to open a file in the removable (or remote) disk."},
     };
