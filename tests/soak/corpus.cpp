@@ -91,8 +91,9 @@ public:
                     break;
                 case 2: {
                     std::vector<unsigned char> end = Cut(bytes, static_cast<size_t>(chance_.Between(64, 70000)));
+                    const size_t stop = std::min(bytes.size(), static_cast<size_t>(at + 40 + 4 * e.colorCount));
                     end.insert(end.end(), bytes.begin() + static_cast<ptrdiff_t>(at),
-                               bytes.begin() + static_cast<ptrdiff_t>(std::min(bytes.size(), at + 40 + 4 * e.colorCount)));
+                               bytes.begin() + static_cast<ptrdiff_t>(stop));
                     Write(name + ".dll", end, FileKind::Damaged, "the header and palette of " + from + " at the very end");
                     break;
                 }
