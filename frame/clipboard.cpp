@@ -61,6 +61,16 @@ HGLOBAL PackAs24Bit(const BITMAPINFO* info, const void* bits) {
     return block;
 }
 
+// Another program (a clipboard viewer or manager) may hold the clipboard
+// open for a moment: it is asked again for up to half a second.
+bool OpenClipboardSoon(HWND owner) {
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool CanCopyPicture() { return frame.family->canCopy != nullptr && frame.family->canCopy(); }
@@ -90,7 +100,7 @@ bool PutBmpFileOnClipboard(HWND owner, std::vector<uint8_t>& bmp) {
 bool PutDibOnClipboard(HWND owner, const BITMAPINFO* info, const void* bits) {
     HGLOBAL block = PackAs24Bit(info, bits);
     bool put = false;
-    if (block != nullptr && OpenClipboard(owner)) {
+    if (block != nullptr && OpenClipboardSoon(owner)) {
         put = EmptyClipboard() && SetClipboardData(CF_DIB, block) != nullptr;
         CloseClipboard();
     }
