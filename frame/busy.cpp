@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include "frame/button_bar.h"
+#include "frame/frame_state.h"
+
 namespace {
 
 int depth = 0;
@@ -28,3 +31,9 @@ CommandScope::~CommandScope() {
 }
 
 bool CommandRunning(HWND mainWindow) { return depth > 0 || !IsWindowEnabled(mainWindow); }
+
+void RunCommand(HWND window, WPARAM wParam) {
+    CommandScope command;
+    HideHoverLabel(window);
+    frame.program->onCommand(window, LOWORD(wParam));
+}

@@ -16,3 +16,7 @@ public:
 
 // A command or a modal dialog of the main window is running now.
 bool CommandRunning(HWND mainWindow);
+
+// Both main windows' WM_COMMAND (a bar button, a key, a drop): the hover
+// label goes, the program's command runs in its scope.
+void RunCommand(HWND window, WPARAM wParam);

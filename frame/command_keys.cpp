@@ -1,9 +1,9 @@
 #include "frame/command_keys.h"
 
+#include "frame/busy.h"
 #include "frame/button_bar.h"
 #include "frame/clipboard.h"
 #include "frame/frame_state.h"
-#include "frame/shell.h"
 #include "framecore/command_keys.h"
 
 bool RunCommandKey(const MSG& message) {

@@ -5,7 +5,6 @@
 #include "frame/busy.h"
 #include "frame/button_bar.h"
 #include "frame/frame_state.h"
-#include "frame/shell.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 
-#include "frame/busy.h"
 #include "frame/button_bar.h"
 #include "frame/command_keys.h"
 #include "frame/frame_state.h"
@@ -131,12 +130,6 @@ void ShutDown(HWND window) {
 void SetCursorWithLabel(HWND window, WPARAM wParam, LPARAM lParam) {
     DefWindowProcA(window, WM_SETCURSOR, wParam, lParam);
     if (frame.program != nullptr && frame.barWindow != nullptr) ShowHoverLabel(window);
-}
-
-void RunCommand(HWND window, WPARAM wParam) {
-    CommandScope command;
-    HideHoverLabel(window);
-    frame.program->onCommand(window, LOWORD(wParam));
 }
 
 void RepaintImageArea(HWND window) {

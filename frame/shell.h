@@ -8,9 +8,8 @@
 int RunProgram(HINSTANCE instance, int showCommand, const ProgramDescription& program, const ProgramFamily& family);
 
 // Both main windows' WM_SETCURSOR: the default cursor, then the bar
-// button's hover label; and WM_COMMAND: the label goes, the program's command runs.
+// button's hover label.
 void SetCursorWithLabel(HWND window, WPARAM wParam, LPARAM lParam);
-void RunCommand(HWND window, WPARAM wParam);
 
 // The readme of the user's language in the program's folder (none without a program path).
 void PrepareReadmePath();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "fileops/backup_numbering.h"
+#include "frame/busy.h"
 #include "frame/button_bar.h"
 #include "frame/clipboard.h"
 #include "frame/detection.h"
