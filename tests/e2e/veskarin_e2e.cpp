@@ -111,6 +111,16 @@ public:
     }
 };
 
+// Opens the sample and steps to its third icon (48 x 48), at zoom 1; false
+// when it did not come.
+bool OpenLargeSampleIcon(const Veskarin& v) {
+    v.Open(Sample());
+    if (!v.WaitForTitle(Title(Sample(), 0))) return false;
+    v.Press(kNext);
+    v.Press(kNext);
+    return v.WaitForTitle(Title(Sample(), 2));
+}
+
 constexpr ColorRef kDarkCyan = 0x808000;
 
 TEST(Veskarin, StartsWithItsPictureAndASecondStartEndsSilently) {
@@ -393,11 +403,7 @@ TEST(Veskarin, WhenAllThousandBackupNamesAreTakenTheyAreDeletedAndNumberingResta
 
 TEST(Veskarin, ScrollBarsFollowTheZoomAndScrollThePicture) {
     Veskarin v;
-    v.Open(Sample());
-    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
-    v.Press(kNext);
-    v.Press(kNext);
-    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 2)));  // 48 x 48
+    ASSERT_TRUE(OpenLargeSampleIcon(v)) << v.Title();
     EXPECT_EQ(VisibleChild(v.Window(), "ScrollBar", SBS_VERT), nullptr);
     for (int zoom = 2; zoom <= 7; ++zoom) v.Press(kZoomIn);
     v.MoveMouseAway();
@@ -419,11 +425,7 @@ TEST(Veskarin, ScrollBarsFollowTheZoomAndScrollThePicture) {
 // is drawn where the bar then says, not at the old position beyond its end.
 TEST(Veskarin, ZoomingOutAfterScrollingToTheEndDrawsThePictureWhereTheBarSays) {
     Veskarin v;
-    v.Open(Sample());
-    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 0)));
-    v.Press(kNext);
-    v.Press(kNext);
-    ASSERT_TRUE(v.WaitForTitle(Title(Sample(), 2)));  // 48 x 48
+    ASSERT_TRUE(OpenLargeSampleIcon(v)) << v.Title();
     for (int zoom = 2; zoom <= 8; ++zoom) v.Press(kZoomIn);  // taller than the view, not wider
     v.MoveMouseAway();
     ASSERT_TRUE(WaitFor([&] { return ShowsIcon(v.Window(), Sample(), 2, 8, kDarkCyan); }, 5000));
