@@ -19,16 +19,18 @@ constexpr int64_t kMaxPixels = int64_t{1} << 26;
 // The pixels of `info` and `bits` drawn into a 24-bit bottom-up DIB, packed
 // (header and bits in one movable block) as CF_DIB wants them.
 HGLOBAL PackAs24Bit(const BITMAPINFO* info, const void* bits) {
-    const LONG width = info->bmiHeader.biWidth;
-    const LONG height = std::labs(info->bmiHeader.biHeight);
-    if (width <= 0 || height <= 0 || int64_t{width} * height > kMaxPixels) return nullptr;
+    // In 64 bits, so that no height (the most negative one included) overflows.
+    const int64_t width = info->bmiHeader.biWidth;
+    const int64_t height = std::llabs(int64_t{info->bmiHeader.biHeight});
+    if (width <= 0 || height <= 0 || width * height > kMaxPixels) return nullptr;
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
     const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~DWORD{3};
     const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
 
     BITMAPINFO target{};
     target.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    target.bmiHeader.biWidth = width;
-    target.bmiHeader.biHeight = height;
+    target.bmiHeader.biWidth = w;
+    target.bmiHeader.biHeight = h;
     target.bmiHeader.biPlanes = 1;
     target.bmiHeader.biBitCount = 24;
     target.bmiHeader.biCompression = BI_RGB;
@@ -43,9 +45,9 @@ HGLOBAL PackAs24Bit(const BITMAPINFO* info, const void* bits) {
     WindowDC screen(nullptr);
     MemoryPicture picture(screen.Get(), section);  // owns the section from here
     if (!picture) return nullptr;
-    PatBlt(picture.Get(), 0, 0, width, height, WHITENESS);
+    PatBlt(picture.Get(), 0, 0, w, h, WHITENESS);
     SetStretchBltMode(picture.Get(), COLORONCOLOR);
-    StretchDIBits(picture.Get(), 0, 0, width, height, 0, 0, width, height, bits, info, DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(picture.Get(), 0, 0, w, h, 0, 0, w, h, bits, info, DIB_RGB_COLORS, SRCCOPY);
     GdiFlush();
 
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + imageBytes);
